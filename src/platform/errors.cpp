@@ -46,6 +46,7 @@ std::string SystemErrorText(long code) {
       {kErrorInvalidServiceControl, "The requested control is not valid for this service."},
       {kErrorServiceRequestTimeout,
        "The service did not respond to the start or control request in a timely fashion."},
+      {kErrorServiceDatabaseLocked, "The service database is locked."},
       {kErrorServiceAlreadyRunning, "An instance of the service is already running."},
       {kErrorServiceDoesNotExist, "The specified service does not exist as an installed service."},
       {kErrorServiceCannotAcceptCtrl, "The service cannot accept control messages at this time."},

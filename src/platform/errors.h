@@ -36,6 +36,7 @@ enum ErrorCode : long {
   kErrorDirectory = 267,
   kErrorInvalidServiceControl = 1052,
   kErrorServiceRequestTimeout = 1053,
+  kErrorServiceDatabaseLocked = 1055,
   kErrorServiceAlreadyRunning = 1056,
   kErrorServiceDoesNotExist = 1060,
   kErrorServiceCannotAcceptCtrl = 1061,
