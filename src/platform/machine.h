@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -36,6 +37,9 @@ struct MachineConfig {
   std::string user_name = "User";
   bool is_administrator = true;
   std::vector<Drive> drives;
+  // Free megabytes a drive reports instead of its host directory's, by
+  // drive letter (section [disk]), so that tests can run short of space.
+  std::map<char, std::uint64_t> free_space_mb;
 };
 
 class Machine {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -133,6 +134,19 @@ bool ApplyDriveKey(MachineConfig& config, const std::filesystem::path& dir,
   return true;
 }
 
+// "C = 1024": the free megabytes drive C reports.
+bool ApplyDiskKey(MachineConfig& config, const std::string& key, const std::string& value) {
+  if (key.size() != 1 || !std::isalpha(static_cast<unsigned char>(key[0]))) return false;
+  if (value.empty() || !std::isdigit(static_cast<unsigned char>(value[0]))) return false;
+  char* end = nullptr;
+  errno = 0;
+  const unsigned long long megabytes = std::strtoull(value.c_str(), &end, 10);
+  if (*end != '\0' || errno == ERANGE) return false;
+  config.free_space_mb[static_cast<char>(std::toupper(static_cast<unsigned char>(key[0])))] =
+      megabytes;
+  return true;
+}
+
 }  // namespace
 
 std::uint16_t LanguageFromLocale(const std::string& locale) {
@@ -195,7 +209,8 @@ bool LoadMachineConfig(const std::filesystem::path& file, const std::filesystem:
     const std::string value = equals == std::string::npos ? "" : Trim(line.substr(equals + 1));
     const bool applied = equals != std::string::npos &&
                          ((section == "system" && ApplySystemKey(config, key, value)) ||
-                          (section == "drives" && ApplyDriveKey(config, dir, key, value)));
+                          (section == "drives" && ApplyDriveKey(config, dir, key, value)) ||
+                          (section == "disk" && ApplyDiskKey(config, key, value)));
     if (!applied) {
       if (error) *error = file.string() + ":" + std::to_string(number) + ": bad line: " + line;
       return false;
@@ -230,6 +245,11 @@ bool SaveMachineConfig(const std::filesystem::path& file, const std::filesystem:
     const bool inside = !relative.empty() && *relative.begin() != "..";
     out << drive.letter << " = " << DriveKindName(drive.kind) << ", "
         << (inside ? relative : drive.host_dir).string() << "\n";
+  }
+  out << "\n# letter = free megabytes the drive reports (default: its host directory's)\n"
+      << "[disk]\n";
+  for (const auto& [letter, megabytes] : config.free_space_mb) {
+    out << letter << " = " << megabytes << "\n";
   }
   return static_cast<bool>(out);
 }
