@@ -56,7 +56,11 @@ std::uint32_t GetFileAttributes(std::string_view path);  // kInvalidAttributes w
 long SetFileAttributes(std::string_view path, std::uint32_t attributes);
 
 long CopyFile(std::string_view from, std::string_view to, bool fail_if_exists);
-long MoveFile(std::string_view from, std::string_view to);
+long MoveFile(std::string_view from, std::string_view to);  // 183 when `to` exists
+enum MoveFlag : std::uint32_t { kMoveReplaceExisting = 0x1 };
+// MoveFile that, with kMoveReplaceExisting, replaces an existing file `to`
+// (5 when it is read-only or a directory, 32 when it is in use).
+long MoveFileEx(std::string_view from, std::string_view to, std::uint32_t flags);
 long DeleteFile(std::string_view path);
 long CreateDirectory(std::string_view path);  // 183 when it exists
 long RemoveDirectory(std::string_view path);  // 145 when not empty
