@@ -43,6 +43,7 @@ bool EnsureFifo(const fs::path& path) {
   return ::mkfifo(path.c_str(), 0600) == 0 || errno == EEXIST;
 }
 
+// Closes `fd` when open and marks it closed.
 void CloseFd(int& fd) {
   if (fd >= 0) ::close(std::exchange(fd, -1));
 }
@@ -102,6 +103,8 @@ void ActivationListener::Stop() {
   on_activate_ = nullptr;
 }
 
+// The listener's thread: calls the callback once per request byte until
+// Stop writes to the wake pipe.
 void ActivationListener::Run() {
   pollfd fds[2] = {{fifo_fd_, POLLIN, 0}, {wake_read_fd_, POLLIN, 0}};
   while (true) {

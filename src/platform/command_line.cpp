@@ -4,6 +4,7 @@ namespace platform {
 
 namespace {
 
+// True for the characters that separate arguments outside quotes.
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 }  // namespace

@@ -18,6 +18,7 @@ constexpr const char* kObjectDirectory = "ipc";
 // extension must fit beside the encoded name.
 constexpr std::size_t kMaxEncodedName = 160;
 
+// A 64-bit hash of `text` that tells apart long names sharing a prefix.
 std::uint64_t HashOf(std::string_view text) {
   std::uint64_t hash = 0xcbf29ce484222325ull;  // FNV-1a, 64 bits
   for (unsigned char c : text) {
@@ -27,6 +28,7 @@ std::uint64_t HashOf(std::string_view text) {
   return hash;
 }
 
+// `name` as a file name: see NamedObjectPath.
 std::string Encode(std::string_view name) {
   std::string encoded;
   for (unsigned char c : name) {

@@ -35,6 +35,7 @@ namespace {
 
 constexpr const char* kMachineVariable = "INKSTALL_MACHINE";
 
+// The Windows error number for an errno of posix_spawn.
 long ErrorOfSpawn(int error) {
   switch (error) {
     case ENOENT: return kErrorFileNotFound;
@@ -49,6 +50,7 @@ long ErrorOfSpawn(int error) {
   }
 }
 
+// The exit code for a status collected by waitpid.
 std::uint32_t ExitCodeOfStatus(int status) {
   if (WIFEXITED(status)) return static_cast<std::uint32_t>(WEXITSTATUS(status));
   if (WIFSIGNALED(status)) return 128u + static_cast<std::uint32_t>(WTERMSIG(status));
@@ -67,6 +69,8 @@ std::vector<std::string> ChildEnvironment() {
   return environment;
 }
 
+// The NULL-terminated pointer array of `texts`, for exec; valid while
+// `texts` is unchanged.
 std::vector<char*> PointersOf(std::vector<std::string>& texts) {
   std::vector<char*> pointers;
   for (auto& text : texts) pointers.push_back(text.data());

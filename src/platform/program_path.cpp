@@ -18,6 +18,7 @@ namespace {
 
 constexpr std::array<std::string_view, 4> kProgramExtensions = {".exe", ".com", ".bat", ".cmd"};
 
+// True when `text` ends in the lower-case `suffix`, ignoring letter case.
 bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
   if (text.size() < suffix.size()) return false;
   const std::string_view tail = text.substr(text.size() - suffix.size());
@@ -27,6 +28,7 @@ bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
   return true;
 }
 
+// True for a name without any directory or drive.
 bool IsBareName(std::string_view name) {
   return name.find_first_of("\\/:") == std::string_view::npos;
 }

@@ -35,6 +35,7 @@ ServiceDefinition FirewallService(const char* name, const char* display_name) {
   return service;
 }
 
+// The Windows error number for a failed SQLite result.
 long ErrorOf(int result) {
   return result == SQLITE_BUSY || result == SQLITE_LOCKED ? kErrorServiceDatabaseLocked
                                                           : kErrorAccessDenied;

@@ -8,8 +8,10 @@ namespace platform {
 
 namespace {
 
+// The current clock's time in milliseconds.
 std::int64_t NowMs() { return CurrentClock().Now().count(); }
 
+// True for the start-pending and stop-pending states.
 bool IsPending(std::uint32_t state) {
   return state == kServiceStartPending || state == kServiceStopPending;
 }

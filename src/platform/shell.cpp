@@ -38,6 +38,8 @@ fs::path FindOnHostPath(std::string_view name) {
   return {};
 }
 
+// The default opener: hands the host path or the URL to xdg-open and does
+// not wait for it.
 long OpenWithHost(const ShellRequest& request) {
   if (request.verb != "open" && request.verb != "explore") return kErrorNoAssociation;
   const fs::path opener = FindOnHostPath(kHostOpener);
@@ -50,11 +52,13 @@ long OpenWithHost(const ShellRequest& request) {
 std::mutex opener_mutex;
 ShellOpener current_opener;
 
+// A copy of the opener in use, so that it runs outside the lock.
 ShellOpener CurrentOpener() {
   std::lock_guard lock(opener_mutex);
   return current_opener ? current_opener : ShellOpener(OpenWithHost);
 }
 
+// True for "scheme:rest" with a scheme of two or more characters.
 bool IsUrl(std::string_view file) {
   const auto colon = file.find(':');
   if (colon == std::string_view::npos || colon < 2) return false;
@@ -85,7 +89,8 @@ long ShellExecute(const ShellRequest& request, Process* process) {
 
   if (resolved.verb == kDefaultVerb && HasProgramExtension(resolved.file)) {
     Process started;
-    const long error = StartProcess(resolved.file, resolved.parameters, resolved.directory, started);
+    const long error =
+        StartProcess(resolved.file, resolved.parameters, resolved.directory, started);
     if (error == kErrorSuccess && process) *process = started;
     return error;
   }

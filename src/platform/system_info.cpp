@@ -17,8 +17,10 @@ constexpr std::uint32_t kPlatformNt = 2;
 constexpr std::uint32_t kFirstExtendedMajor = 5;
 constexpr std::uint64_t kBytesPerMegabyte = 1024 * 1024;
 
+// The configuration of the current machine.
 const MachineConfig& Config() { return CurrentMachine().Config(); }
 
+// True for the two path separators of Windows.
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
 // The upper-case drive letter of a Windows path, or 0 for a network path.

@@ -67,7 +67,8 @@ TEST_F(ShellTest, DocumentsFoldersAndUrlsGoToTheOpener) {
     EXPECT_EQ(seen.parameters, c.request.parameters);
     EXPECT_EQ(seen.directory, c.request.directory);
     const fs::path expected_host = c.host_path.empty() ? fs::path() : temp_.dir() / c.host_path;
-    EXPECT_EQ(seen.host_path.lexically_normal(), expected_host.lexically_normal()) << c.request.file;
+    EXPECT_EQ(seen.host_path.lexically_normal(), expected_host.lexically_normal())
+        << c.request.file;
     EXPECT_FALSE(process.IsValid());
   }
 }
