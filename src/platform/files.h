@@ -82,10 +82,19 @@ long GetTempFileName(std::string_view directory, std::string_view prefix, std::s
 long GetShortPathName(std::string_view path, std::string& short_path);
 // The user's Temp directory with a trailing "\".
 std::string GetTempPath();
+// The absolute form of `path` taken against the current directory, with "."
+// and ".." applied ("C:\a\b", "\\server\share\a"); 3 when it has no root.
+// The file need not exist.
+long GetFullPathName(std::string_view path, std::string& full_path);
 
 // Deletion or replacement at the next restart: the operation is kept in the
 // machine's pending-operations journal in the registry and carried out by
-// RunPendingOperations (the machine tool's "reboot"). An empty `to` deletes.
+// RunPendingOperations (the machine tool's "reboot"). An empty `to` deletes
+// `from`; otherwise `from` is moved to `to`, replacing a file there. Both are
+// recorded as full paths, so the current directory of the caller counts.
+// RunPendingOperations carries out the journal in order, ends every in-use
+// mark (nothing is open after a restart), empties the journal, and returns
+// the first failure; an operation that fails is dropped, as at a restart.
 long MoveFileAtRestart(std::string_view from, std::string_view to);
 long RunPendingOperations();
 

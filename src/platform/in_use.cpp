@@ -1,9 +1,5 @@
 #include "platform/in_use.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
@@ -11,6 +7,7 @@
 #include <vector>
 
 #include "platform/host_links.h"
+#include "platform/machine_lock.h"
 
 namespace platform {
 
@@ -31,26 +28,16 @@ std::vector<fs::path> ReadMarks(const Machine& machine) {
   return marks;
 }
 
-// Holds the exclusive lock of the marks while it lives.
-class MarksLock {
- public:
-  explicit MarksLock(const Machine& machine)
-      : fd_(::open((machine.Directory() / kMarksLock).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
-    if (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0) {
-      ::close(fd_);
-      fd_ = -1;
-    }
+// Replaces the marks as a whole; the caller holds the lock.
+bool WriteMarks(const Machine& machine, const std::vector<fs::path>& marks) {
+  const fs::path next = machine.Directory() / kMarksNext;
+  {
+    std::ofstream out(next, std::ios::trunc);
+    for (const auto& mark : marks) out << mark.string() << '\n';
+    if (!out.flush()) return false;
   }
-  ~MarksLock() {
-    if (fd_ >= 0) ::close(fd_);  // closing releases the lock
-  }
-  MarksLock(const MarksLock&) = delete;
-  MarksLock& operator=(const MarksLock&) = delete;
-  bool Held() const { return fd_ >= 0; }
-
- private:
-  int fd_;
-};
+  return std::rename(next.c_str(), (machine.Directory() / kMarksFile).c_str()) == 0;
+}
 
 }  // namespace
 
@@ -66,7 +53,7 @@ bool HasMarkInUseWithin(const Machine& machine, const fs::path& dir) {
 
 bool SetInUseMark(const Machine& machine, const fs::path& host, bool in_use) {
   if (host.native().find('\n') != std::string::npos) return false;  // would split into two marks
-  MarksLock lock(machine);
+  MachineLock lock(machine, kMarksLock);
   if (!lock.Held()) return false;
   auto marks = ReadMarks(machine);
   const auto found = std::find(marks.begin(), marks.end(), host);
@@ -76,13 +63,12 @@ bool SetInUseMark(const Machine& machine, const fs::path& host, bool in_use) {
   } else {
     marks.erase(found);
   }
-  const fs::path next = machine.Directory() / kMarksNext;
-  {
-    std::ofstream out(next, std::ios::trunc);
-    for (const auto& mark : marks) out << mark.string() << '\n';
-    if (!out.flush()) return false;
-  }
-  return std::rename(next.c_str(), (machine.Directory() / kMarksFile).c_str()) == 0;
+  return WriteMarks(machine, marks);
+}
+
+bool ClearInUseMarks(const Machine& machine) {
+  MachineLock lock(machine, kMarksLock);
+  return lock.Held() && WriteMarks(machine, {});
 }
 
 }  // namespace platform

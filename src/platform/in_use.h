@@ -20,4 +20,7 @@ bool HasMarkInUseWithin(const Machine& machine, const std::filesystem::path& dir
 // or `host` has a line break in its name.
 bool SetInUseMark(const Machine& machine, const std::filesystem::path& host, bool in_use);
 
+// Drops every mark, as a restart of the machine ends every program.
+bool ClearInUseMarks(const Machine& machine);
+
 }  // namespace platform

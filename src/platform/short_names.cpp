@@ -131,15 +131,15 @@ long GetShortPathName(std::string_view path, std::string& short_path) {
   if (!file.exists) return Report(MissingPathError(file.path));
   WindowsPath parsed;
   ParseWindowsPath(path, machine.CurrentDirectory(), code_page, parsed);
-  std::string result = parsed.drive != 0
-                           ? std::string(1, parsed.drive) + ":\\"
-                           : "\\\\" + Utf8ToCodePage(parsed.server + "\\" + parsed.share, code_page) + "\\";
+  WindowsPath root = parsed;
+  root.components.clear();
+  std::string result = FormatWindowsPath(root, code_page);
   fs::path dir;
   if (const long error = machine.ToHostPath(result, dir)) return Report(error);
-  for (std::size_t i = 0; i < parsed.components.size(); ++i) {
-    const std::string entry = FindEntryIgnoringCase(dir, parsed.components[i]);
-    if (entry.empty()) return Report(MissingPathError(dir / parsed.components[i]));
-    if (i > 0) result += '\\';
+  for (const auto& name : parsed.components) {
+    const std::string entry = FindEntryIgnoringCase(dir, name);
+    if (entry.empty()) return Report(MissingPathError(dir / name));
+    if (!EndsWithSeparator(result, code_page)) result += '\\';
     result += ShortNameInDirectory(dir, entry, code_page);
     dir /= entry;
   }

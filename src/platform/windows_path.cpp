@@ -88,6 +88,13 @@ bool ParseWindowsPath(std::string_view text, std::string_view current_directory,
   return true;
 }
 
+std::string FormatWindowsPath(const WindowsPath& path, std::uint32_t code_page) {
+  std::string text = path.drive != 0 ? std::string(1, path.drive) + ":" : "\\\\" + path.server + "\\" + path.share;
+  for (const auto& name : path.components) text += "\\" + name;
+  if (path.drive != 0 && path.components.empty()) text += "\\";
+  return Utf8ToCodePage(text, code_page);
+}
+
 bool EndsWithSeparator(std::string_view text, std::uint32_t code_page) {
   std::size_t last = 0;
   for (std::size_t at = 0; at < text.size(); at += CharacterLength(code_page, text, at)) last = at;

@@ -28,6 +28,10 @@ struct WindowsPath {
 bool ParseWindowsPath(std::string_view text, std::string_view current_directory, std::uint32_t code_page,
                       WindowsPath& parsed);
 
+// The text of `path` in `code_page`: "C:\" or "\\server\share", then the
+// names joined by "\".
+std::string FormatWindowsPath(const WindowsPath& path, std::uint32_t code_page);
+
 // True for "\" and "/", the two separators Windows accepts.
 inline bool IsPathSeparator(char c) { return c == '\\' || c == '/'; }
 

@@ -306,6 +306,30 @@ TEST(FilesCodePageTest, TempPrefixCountsDoubleByteCharactersAsOne) {
   EXPECT_TRUE(platform::FileExists(path));
 }
 
+TEST_F(FilesTest, FullPathsTakeTheCurrentDirectory) {
+  temp_.machine().SetCurrentDirectory("C:\\Windows");
+  struct Case {
+    const char* path;
+    const char* full_path;
+    long error;
+  };
+  const Case cases[] = {
+      {"System32\\x.dll", "C:\\Windows\\System32\\x.dll", 0},
+      {"..\\..\\a", "C:\\a", 0},
+      {"\\Temp", "C:\\Temp", 0},
+      {"C:/a/./b/", "C:\\a\\b", 0},
+      {"d:x", "D:\\x", 0},
+      {"e:\\", "E:\\", 0},
+      {"\\\\srv\\share\\..\\p", "\\\\srv\\share\\p", 0},
+      {"", "", platform::kErrorPathNotFound},
+  };
+  for (const auto& c : cases) {
+    std::string full_path;
+    EXPECT_EQ(platform::GetFullPathName(c.path, full_path), c.error) << c.path;
+    EXPECT_EQ(full_path, c.full_path) << c.path;
+  }
+}
+
 TEST_F(FilesTest, ShortNamesFollowTheSortedSiblings) {
   fs::create_directories(temp_.DriveC() / "Program Files/Orvane Suite/Long Library Name.dll");
   fs::create_directories(temp_.DriveC() / "Work/Docs/PROGRA~1");
