@@ -10,6 +10,9 @@
 
 namespace platform {
 
+// The registry database could not be read or written.
+inline constexpr long kErrorRegistryIoFailed = 1016;
+
 // An open key. The predefined roots are always open and are never closed.
 using RegKey = std::uintptr_t;
 
