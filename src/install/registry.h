@@ -97,4 +97,11 @@ class CRegistry {
   // `target_key`, strings and numbers only, in enumeration order.
   static long CopyValue(platform::RegKey source, std::uint32_t value_count,
                         const char* target_key, platform::RegKey target_root);
+
+ private:
+  // Deletes `key`, which must have no subkeys. When its access list refuses
+  // the deletion, SetDaclPermission and one retry; when the retry fails
+  // too, the previous access list is put back. A refusal because of
+  // subkeys leaves the access list alone.
+  static long DeleteRepairingAccess(const char* key, platform::RegKey root);
 };
