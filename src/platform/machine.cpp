@@ -5,7 +5,9 @@
 #include <mutex>
 #include <system_error>
 
+#include "platform/errors.h"
 #include "platform/machine_config.h"
+#include "platform/system_registry_values.h"
 
 namespace platform {
 
@@ -77,6 +79,10 @@ std::unique_ptr<Machine> Machine::Open(const fs::path& dir, std::string* error) 
   }
   std::unique_ptr<Machine> machine(new Machine);
   machine->state_ = std::move(state);
+  if (is_new && SeedSystemRegistryValues(*machine) != kErrorSuccess) {
+    if (error) *error = "cannot write the registry of a new machine in " + absolute.string();
+    return nullptr;
+  }
   return machine;
 }
 
