@@ -1,0 +1,6 @@
+; The command file of the demo medium: command sections, one command a line
+; ("CT_TYPE = parameter1, parameter2, parameter3").
+
+; Shows the medium's read-me file.
+[CMD_SHOW_README]
+CT_OPEN_FILE_NOWAIT = $SRC_DIR$\ReadMe.txt
