@@ -61,16 +61,16 @@ std::string CodePageText::Upper(std::string_view text) const {
 
 std::size_t CodePageText::Find(std::string_view text, char c, std::size_t from) const {
   if (!double_byte_) return text.find(c, from);
-  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {
-    if (i >= from && text[i] == c) return i;
+  for (std::size_t i = from; i < text.size(); i += CharLength(text, i)) {
+    if (text[i] == c) return i;
   }
   return std::string_view::npos;
 }
 
 std::size_t CodePageText::Find(std::string_view text, std::string_view what, std::size_t from) const {
   if (!double_byte_) return text.find(what, from);
-  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {
-    if (i >= from && text.substr(i, what.size()) == what) return i;
+  for (std::size_t i = from; i < text.size(); i += CharLength(text, i)) {
+    if (text.substr(i, what.size()) == what) return i;
   }
   return std::string_view::npos;
 }

@@ -28,7 +28,9 @@ class CodePageText {
   std::string Upper(std::string_view text) const;
 
   // The position of the first `c` at or after `from` that starts a
-  // character (not the second byte of a pair), or npos.
+  // character (not the second byte of a pair), or npos. `from` must be where
+  // a character starts: 0, or a position this class or a single-byte match
+  // led to.
   std::size_t Find(std::string_view text, char c, std::size_t from = 0) const;
   // The position of the first occurrence of `what` that starts at a
   // character boundary at or after `from`, or npos. `what` must not be empty.

@@ -11,9 +11,6 @@ constexpr const char* kMessagesSection = "MESSAGES";
 // to this size for long sections.
 constexpr std::size_t kListingStart = 16384;
 constexpr std::size_t kListingLimit = 1 << 22;
-// Messages inserted into one text: a message that refers to itself stops
-// here.
-constexpr int kMaxMessages = 256;
 
 }  // namespace
 
@@ -37,34 +34,25 @@ bool CMyProfile::Create(std::string_view main_file, std::string_view strings_fil
 
 void CMyProfile::ReplaceMessage(std::string& text) const {
   const platform::CodePageText& code_page = main_.Sections().Text();
+  std::string result;
   std::string message;
+  std::size_t copied = 0;
   std::size_t from = 0;
-  for (int replaced = 0; replaced < kMaxMessages;) {
+  for (;;) {
     const std::size_t open = code_page.Find(text, '@', from);
     const std::size_t close = open == std::string::npos ? open : code_page.Find(text, '@', open + 1);
-    if (close == std::string::npos) return;
+    if (close == std::string::npos) break;
+    from = close + 1;
     const std::string name = text.substr(open + 1, close - open - 1);
-    if (message_.GetString(kMessagesSection, name.c_str(), message, true) != platform::kErrorSuccess) {
-      from = close + 1;
+    if (message_.GetString(kMessagesSection, name.c_str(), message, true) != platform::kErrorSuccess ||
+        result.size() + (open - copied) + message.size() >= CProfile::kMaxQueryText) {
       continue;
     }
-    const std::string reference = text.substr(open, close - open + 1);
-    std::string result;
-    std::size_t copied = 0;
-    for (std::size_t at = code_page.Find(text, reference); at != std::string::npos;
-         at = code_page.Find(text, reference, at + reference.size())) {
-      result.append(text, copied, at - copied).append(message);
-      if (at == open) from = result.size();
-      copied = at + reference.size();
-    }
-    result.append(text, copied, std::string::npos);
-    if (result.size() >= CProfile::kMaxQueryText) {
-      from = close + 1;
-      continue;
-    }
-    text = std::move(result);
-    ++replaced;
+    result.append(text, copied, open - copied).append(message);
+    copied = from;
   }
+  result.append(text, copied, std::string::npos);
+  text = std::move(result);
 }
 
 void CMyProfile::ExpandText(std::string& text, bool expand, std::uint32_t lcid,

@@ -69,7 +69,10 @@ class CMyProfile {
 
  private:
   // Replaces each @NAME@ whose NAME is a key of the message file's MESSAGES
-  // section by that message; scanning resumes after the inserted text.
+  // section by that message. Scanning goes on after the closing "@", so an
+  // inserted message is never scanned itself and a reference that follows
+  // it is never skipped; an undefined reference's closing "@" opens nothing.
+  // A text that would reach kMaxQueryText keeps its further references.
   void ReplaceMessage(std::string& text) const;
   // ReplaceMessage and, when asked, the $NAME$ expansion.
   void ExpandText(std::string& text, bool expand, std::uint32_t lcid, std::string_view language_abbreviation,

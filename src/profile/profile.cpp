@@ -19,7 +19,7 @@ using platform::kErrorSuccess;
 constexpr const char* kStringsSection = "STRINGS";
 // Replacements of one expansion: a STRINGS value that holds its own token,
 // or tokens that refer to each other, stop here instead of looping forever.
-constexpr int kMaxReplacements = 256;
+constexpr int kMaxReplacements = 64;
 
 bool IsEmpty(const char* text) { return text == nullptr || *text == '\0'; }
 
