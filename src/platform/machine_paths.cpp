@@ -95,13 +95,17 @@ long Machine::ToHostPath(std::string_view windows_path, fs::path& host) const {
 bool Machine::ToWindowsPath(const fs::path& host, std::string& windows_path) const {
   std::error_code ec;
   const fs::path normal = fs::absolute(host, ec).lexically_normal();
+  // Drives may nest (a medium inside drive_c/); the innermost root wins.
+  const auto roots = HostRoots(*this);
   const HostRoot* best = nullptr;
   std::size_t best_depth = 0;
-  const auto roots = HostRoots(*this);
   for (const auto& root : roots) {
     if (!IsWithin(normal, root.dir)) continue;
     const std::size_t depth = static_cast<std::size_t>(std::distance(root.dir.begin(), root.dir.end()));
-    if (!best || depth > best_depth) best = &root, best_depth = depth;
+    if (!best || depth > best_depth) {
+      best = &root;
+      best_depth = depth;
+    }
   }
   if (!best) return false;
   const std::vector<std::string> names = NamesBelow(normal, best->dir);
