@@ -21,7 +21,7 @@ LINE_LIST** KeyIndex::Slot(std::string_view key, const platform::CodePageText& t
 }
 
 void KeyIndex::Reserve(const platform::CodePageText& text) {
-  if (2 * (count_ + 1) <= capacity_) return;
+  if (4 * (count_ + 1) <= 3 * capacity_) return;
   const std::uint32_t old_capacity = capacity_;
   std::unique_ptr<LINE_LIST*[]> old_slots = std::move(slots_);
   capacity_ = capacity_ == 0 ? kMinimumCapacity : capacity_ * 2;

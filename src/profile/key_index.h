@@ -36,7 +36,7 @@ class KeyIndex {
   // belongs. The table must have room.
   LINE_LIST** Slot(std::string_view key, const platform::CodePageText& text) const;
   // Makes room for one more key, doubling the table when it would be more
-  // than half full.
+  // than three quarters full.
   void Reserve(const platform::CodePageText& text);
 
   std::unique_ptr<LINE_LIST*[]> slots_;

@@ -308,6 +308,21 @@ TEST(ProfileFileTest, EmptyKeyEmptiesTheSectionAndReportsItsOwnWrite) {
   EXPECT_EQ(profile.SetValue("T", "M", "4"), platform::kErrorAccessDenied);
 }
 
+TEST(ProfileFileTest, TinyAndEmptyFilesLoad) {
+  const struct {
+    std::string contents;
+    long sections_result;
+  } cases[] = {{"", 13}, {"[", 13}, {"/", 13}, {"\"", 13}, {"[S]", 0}, {std::string("[S]\0junk", 9), 13}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.contents);
+    inktest::TempMachine machine;
+    machine.WriteHostFile("drive_c/tiny.ini", c.contents);
+    CProfile profile("C:\\tiny.ini", nullptr);
+    char buffer[8];
+    EXPECT_EQ(profile.GetSectionName(buffer, sizeof buffer, true), c.sections_result);
+  }
+}
+
 TEST(ProfileFileTest, LoadedCompletelyTellsOfACutRead) {
   inktest::TempMachine machine;
   machine.WriteHostFile("drive_c/long.ini", "[S]\nA=1\nB=" + std::string(5000, 'b') + "\nC=3\n");
