@@ -35,6 +35,12 @@ Commands:
   reg delete KEY [/v NAME | /ve] [/f]
                            delete a key with all its subkeys, or one value;
                            nothing is deleted without /f
+  reg export KEY FILE      save a key with all its subkeys as a registry
+                           text file at the host path FILE, which must not
+                           exist yet (strings and numbers; other types are
+                           not carried)
+  reg import FILE          write the keys and values of a registry text file
+                           at the host path FILE into the registry
 
 KEY is written "HKLM\Software\X" or "HKEY_LOCAL_MACHINE\Software\X"; the
 roots are HKCR, HKCU, HKLM, HKU and HKCC.

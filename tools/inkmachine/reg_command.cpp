@@ -1,15 +1,21 @@
-// "inkmachine reg": query, add and delete registry keys and values, in the
-// manner of the Windows reg tool that administrators know. The tool sees the
-// registry as a 64-bit program does: the 32-bit installer's view of
-// HKLM\Software appears under HKLM\Software\Wow6432Node.
+// "inkmachine reg": query, add, delete, export and import registry keys and
+// values, in the manner of the Windows reg tool that administrators know. The
+// tool sees the registry as a 64-bit program does: the 32-bit installer's
+// view of HKLM\Software appears under HKLM\Software\Wow6432Node.
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <optional>
+#include <sstream>
 #include <strings.h>
 
 #include "commands.h"
+#include "install/registry.h"
 #include "platform/errors.h"
+#include "platform/files.h"
+#include "platform/machine.h"
 #include "platform/registry.h"
 #include "platform/registry_names.h"
 
@@ -198,22 +204,38 @@ long QueryKey(RegKey key, const std::string& path, bool recursive) {
   return platform::kErrorSuccess;
 }
 
-// Deletes the key and everything below it, children first.
-long DeleteTree(RegKey root, const std::string& subkey) {
-  RegKey key = 0;
-  long result = platform::RegOpenKeyEx(root, subkey.c_str(), platform::KEY_ALL_ACCESS | kView, &key);
-  if (result != platform::kErrorSuccess) return result;
-  std::vector<char> name(kMaxName);
-  std::uint32_t name_size = kMaxName;
-  while ((result = platform::RegEnumKeyEx(key, 0, name.data(), &name_size)) == platform::kErrorSuccess) {
-    result = DeleteTree(root, subkey + "\\" + std::string(name.data(), name_size));
-    if (result != platform::kErrorSuccess) break;
-    name_size = kMaxName;
+// The registry helper's tree deletion, without the walk up through empty
+// parents that CRegistry::DeleteKey adds: "reg delete" removes the key it
+// names and nothing above it. A key whose access list refuses the deletion
+// is opened up and deleted, as the installer does.
+class TreeDeleter : public CRegistry {
+ public:
+  using CRegistry::DeleteSubKey;
+};
+
+// A file in the machine's Temp directory that the registry text file passes
+// through on its way to or from the host; removed when this goes.
+class TransitFile {
+ public:
+  TransitFile() {
+    if (platform::GetTempFileName(platform::GetTempPath(), "reg", path_) == platform::kErrorSuccess) {
+      platform::DeleteFile(path_);  // SaveToFile creates it anew
+    } else {
+      path_.clear();
+    }
   }
-  platform::RegCloseKey(key);
-  if (result != platform::kErrorNoMoreItems) return result;
-  return platform::RegDeleteKey(root, subkey.c_str());
-}
+  ~TransitFile() {
+    if (!path_.empty()) platform::DeleteFile(path_);
+  }
+  TransitFile(const TransitFile&) = delete;
+  TransitFile& operator=(const TransitFile&) = delete;
+
+  // Empty when no name could be had.
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
 
 int Query(const RegArgs& args) {
   RegKey key = 0;
@@ -275,9 +297,57 @@ int Delete(const RegArgs& args) {
   } else if (args.subkey.empty()) {
     return Fail("a root key cannot be deleted");
   } else {
-    result = DeleteTree(args.root, args.subkey);
+    result = TreeDeleter::DeleteSubKey(args.subkey.c_str(), args.root);
   }
   if (result != platform::kErrorSuccess) return Fail(args.key_text + ": " + ErrorText(result));
+  std::printf("The operation completed successfully.\n");
+  return 0;
+}
+
+// reg export KEY FILE: the key's tree as a registry text file at the host
+// path FILE, which must not exist yet.
+int Export(const Words& words) {
+  if (words.size() != 2) return Fail("reg export needs a key and a file: reg export KEY FILE");
+  RegKey root = 0;
+  std::string subkey;
+  if (!platform::SplitRegistryPath(words[0], root, subkey)) {
+    return Fail("unknown root in '" + words[0] + "' (use HKCR, HKCU, HKLM, HKU or HKCC)");
+  }
+  const std::filesystem::path target = words[1];
+  std::error_code error;
+  if (std::filesystem::exists(target, error)) return Fail(words[1] + " exists; nothing exported");
+  TransitFile transit;
+  std::filesystem::path saved;
+  if (transit.Path().empty() ||
+      platform::CurrentMachine().ToHostPath(transit.Path(), saved) != platform::kErrorSuccess) {
+    return Fail("no temporary file in the machine's Temp directory");
+  }
+  if (long result = CRegistry::SaveToFile(subkey.c_str(), transit.Path().c_str(), root)) {
+    return Fail(words[0] + ": " + ErrorText(result));
+  }
+  if (!std::filesystem::copy_file(saved, target, error)) {
+    return Fail("cannot write " + words[1] + ": " + error.message());
+  }
+  std::printf("The operation completed successfully.\n");
+  return 0;
+}
+
+// reg import FILE: every key and value of the registry text file at the
+// host path FILE into the registry.
+int Import(const Words& words) {
+  if (words.size() != 1) return Fail("reg import needs one file: reg import FILE");
+  std::ifstream in(words[0], std::ios::binary);
+  if (!in) return Fail("cannot read " + words[0]);
+  std::ostringstream contents;
+  contents << in.rdbuf();
+  TransitFile transit;
+  if (transit.Path().empty()) return Fail("no temporary file in the machine's Temp directory");
+  if (long result = platform::WriteWholeFile(transit.Path(), contents.str())) {
+    return Fail(transit.Path() + ": " + ErrorText(result));
+  }
+  if (long result = CRegistry::LoadFromFile(transit.Path().c_str())) {
+    return Fail(words[0] + ": " + ErrorText(result));
+  }
   std::printf("The operation completed successfully.\n");
   return 0;
 }
@@ -285,6 +355,10 @@ int Delete(const RegArgs& args) {
 }  // namespace
 
 int RegCommand(const Words& words) {
+  // The registry helper works in the registry view of its process; the tool
+  // is a 64-bit program, so export, import and delete must see what query
+  // and add see.
+  platform::CurrentMachine().MutableConfig().wow64_process = false;
   struct Subcommand {
     const char* options;
     int (*run)(const RegArgs&);
@@ -294,12 +368,14 @@ int RegCommand(const Words& words) {
       {"add", {"/v /ve /t /d /f", Add}},
       {"delete", {"/v /ve /f", Delete}},
   };
-  if (words.empty()) return Fail("reg needs a subcommand: query, add or delete");
+  if (words.empty()) return Fail("reg needs a subcommand: query, add, delete, export or import");
+  const Words rest(words.begin() + 1, words.end());
+  if (words[0] == "export") return Export(rest);
+  if (words[0] == "import") return Import(rest);
   const auto subcommand = subcommands.find(words[0]);
   if (subcommand == subcommands.end()) return Fail("unknown reg subcommand '" + words[0] + "'");
   RegArgs args;
-  const std::string error =
-      ParseArgs(Words(words.begin() + 1, words.end()), subcommand->second.options, args);
+  const std::string error = ParseArgs(rest, subcommand->second.options, args);
   if (!error.empty()) return Fail(error);
   return subcommand->second.run(args);
 }
