@@ -77,7 +77,6 @@ class CGlobalVariable : public IProfileEnvironment {
   COption& Options() { return options_; }
   const COption& Options() const { return options_; }
   CProfileSet& Profiles() { return profiles_; }
-  const CProfileSet& Profiles() const { return profiles_; }
   CLanguage& Language() { return language_; }
   const CLanguage& Language() const { return language_; }
   const CSystemDir& SystemDirs() const { return system_dirs_; }

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/medium_drive.h"
+#include "app/setup_options.h"
+#include "temp_machine.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(SetupOptionsTest, OwnOptionsAreTakenOutOfTheCommandLine) {
+  struct Case {
+    std::vector<std::string> arguments;
+    bool parsed;
+    const char* machine;
+    const char* medium;
+    const char* name;
+    std::vector<std::string> rest;
+  };
+  const Case cases[] = {
+      {{"--machine", "m", "/S", "--medium=d", "-L", "0x0407", "--name", "setup2"}, true, "m", "d", "setup2",
+       {"/S", "-L", "0x0407"}},
+      {{"/U"}, true, "", "", "", {"/U"}},
+      {{"--medium"}, false, "", "", "", {}},
+      {{"--medium="}, false, "", "", "", {}},
+      {{"--silent"}, false, "", "", "", {}},
+      {{"--"}, false, "", "", "", {}},
+  };
+  for (const Case& c : cases) {
+    app::SetupOptions options;
+    std::string error;
+    EXPECT_EQ(app::ParseSetupOptions(c.arguments, options, error), c.parsed) << c.arguments.front();
+    EXPECT_EQ(error.empty(), c.parsed) << error;
+    if (!c.parsed) continue;
+    EXPECT_EQ(options.machine, c.machine);
+    EXPECT_EQ(options.medium, c.medium);
+    EXPECT_EQ(options.name, c.name);
+    EXPECT_EQ(options.installer_arguments, c.rest);
+  }
+}
+
+TEST(MediumDriveTest, AMediumInsideADriveUsesItOthersBecomeCdRomDrives) {
+  inktest::TempMachine temp;
+  platform::Machine& machine = temp.machine();
+  const fs::path inside = temp.DriveC() / "Media" / "Demo";
+  const fs::path outside = temp.dir().parent_path() / "disc";
+  const fs::path second = temp.dir().parent_path() / "disc2";
+  for (const fs::path& dir : {inside, outside, second}) fs::create_directories(dir);
+  struct Case {
+    fs::path medium;
+    const char* windows_path;
+  };
+  const Case cases[] = {
+      {inside, "C:\\Media\\Demo"},
+      {outside, "D:\\"},
+      {outside / "." , "D:\\"},  // the same medium again
+      {second, "E:\\"},
+  };
+  for (const Case& c : cases) {
+    std::string path;
+    std::string error;
+    ASSERT_TRUE(app::MapMedium(machine, c.medium, path, error)) << error;
+    EXPECT_EQ(path, c.windows_path) << c.medium;
+  }
+  std::string error;
+  auto reopened = platform::Machine::Open(temp.dir(), &error);
+  ASSERT_TRUE(reopened) << error;
+  ASSERT_NE(reopened->FindDrive('D'), nullptr);
+  EXPECT_EQ(reopened->FindDrive('D')->kind, platform::DriveKind::kCdRom);
+  EXPECT_EQ(reopened->FindDrive('D')->host_dir, outside);
+  std::string path;
+  EXPECT_FALSE(app::MapMedium(machine, temp.dir().parent_path() / "missing", path, error));
+  EXPECT_NE(error.find("not a directory"), std::string::npos) << error;
+}
+
+// Runs the setup program with `arguments`; its exit status and what it
+// wrote to standard output and standard error.
+struct SetupRun {
+  int status = -1;
+  std::string output;
+};
+
+SetupRun RunSetup(const std::string& arguments) {
+  const char* bin = std::getenv("INKSTALL_BIN_DIR");
+  const std::string command = std::string(bin ? bin : ".") + "/setup " + arguments + " 2>&1";
+  SetupRun run;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) return run;
+  char buffer[4096];
+  for (std::size_t read; (read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.output.append(buffer, read);
+  const int status = ::pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
+
+std::string ReadHostFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+TEST(SetupProgramTest, BuildsTheEnvironmentOfTheDemoMediumAndSaysWhereTheLogIs) {
+  inktest::TempMachine temp([](platform::MachineConfig& config) { config.ui_language = 0x0C07; });
+  const SetupRun run = RunSetup("--machine " + Quoted(temp.dir()) + " --medium " + Quoted(INKSTALL_DEMO_MEDIUM));
+  ASSERT_EQ(run.status, 0) << run.output;
+  const fs::path log = temp.DriveC() / "Users" / "User" / "AppData" / "Local" / "Temp" / "setup.exe.log";
+  EXPECT_NE(run.output.find("log: " + log.string()), std::string::npos) << run.output;
+  EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1) << run.output;
+  const std::string text = ReadHostFile(log);
+  for (const char* line : {" m_cstrDataFile file name is [D:\\setup.dat]\n",
+                           " Source Directroy = D:\n",
+                           " Destination Directroy = C:\\Program Files (x86)\\Inkstall Demo\\Demo Printer Software\n",
+                           " Language Abbreviation = GR\n",
+                           " Language directory = German\n",
+                           " OS Directroy = Win64\n",
+                           " OS String = W10_64\n",
+                           " Language ID = 0x0007\n",
+                           " Current Installed registry root key = Software\\Inkstall Demo\\Demo Printer "
+                           "Software\\Installed\n",
+                           " Temporary directory = C:\\Users\\User\\AppData\\Local\\Temp\n",
+                           "Set Language : String file\t\t= Lang_GR.str"}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line;
+  }
+}
+
+TEST(SetupProgramTest, FailuresGiveOneLineAndANonZeroStatus) {
+  inktest::TempMachine temp;
+  const fs::path empty_medium = temp.dir().parent_path() / "empty-medium";
+  fs::create_directories(empty_medium);
+  const std::string machine = "--machine " + Quoted(temp.dir());
+  const std::string cases[] = {
+      machine + " --medium " + Quoted(temp.dir().parent_path() / "missing"),
+      machine + " --medium " + Quoted(empty_medium),
+      machine + " --unknown",
+  };
+  for (const std::string& arguments : cases) {
+    const SetupRun run = RunSetup(arguments);
+    EXPECT_NE(run.status, 0) << arguments;
+    EXPECT_TRUE(run.output.starts_with("setup: ")) << run.output;
+    EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1) << run.output;
+  }
+}
+
+}  // namespace
