@@ -62,12 +62,12 @@ long RegOpenKeyEx(RegKey root, const char* subkey, std::uint32_t access, RegKey*
   if (!result) return kErrorInvalidParameter;
   *result = 0;
   return RunRegistryOperation([&](RegistrySession& session) -> long {
-    KeyId from = 0;
+    OpenKey from;
     KeyPath path;
     if (long error = session.Resolve(root, 0, &from)) return error;
     if (long error = SubkeyPath(session, root, subkey, access, &path)) return error;
     KeyId key = 0;
-    if (long error = session.Store().OpenKey(from, path, &key)) return error;
+    if (long error = session.Store().OpenKey(from.id, path, &key)) return error;
     *result = session.Handles().Add({key, GrantedKeyAccess(access)});
     return kErrorSuccess;
   });
@@ -79,14 +79,14 @@ long RegCreateKeyEx(RegKey root, const char* subkey, std::uint32_t access, RegKe
   *result = 0;
   if (created) *created = false;
   return RunRegistryOperation([&](RegistrySession& session) -> long {
-    KeyId from = 0;
+    OpenKey from;
     KeyPath path;
     if (long error = session.Resolve(root, 0, &from)) return error;
     if (long error = SubkeyPath(session, root, subkey, access, &path)) return error;
-    const bool may_create = session.Resolve(root, KEY_CREATE_SUB_KEY, &from) == kErrorSuccess;
+    const bool may_create = from.access & KEY_CREATE_SUB_KEY;
     KeyId key = 0;
     bool is_new = false;
-    if (long error = session.Store().CreateKey(from, path, may_create, &key, &is_new)) {
+    if (long error = session.Store().CreateKey(from.id, path, may_create, &key, &is_new)) {
       return error;
     }
     *result = session.Handles().Add({key, GrantedKeyAccess(access)});
@@ -108,10 +108,10 @@ long RegQueryValueEx(RegKey key, const char* name, std::uint32_t* type, void* da
   if (data && !size) return kErrorInvalidParameter;
   if (long error = ValueName(name, &value_name)) return error;
   return RunRegistryOperation([&](RegistrySession& session) -> long {
-    KeyId id = 0;
+    OpenKey open;
     RegValue value;
-    if (long error = session.Resolve(key, KEY_QUERY_VALUE, &id)) return error;
-    if (long error = session.Store().QueryValue(id, value_name, &value)) return error;
+    if (long error = session.Resolve(key, KEY_QUERY_VALUE, &open)) return error;
+    if (long error = session.Store().QueryValue(open.id, value_name, &value)) return error;
     if (type) *type = value.type;
     return CopyData(value.data, data, size);
   });
@@ -124,9 +124,9 @@ long RegSetValueEx(RegKey key, const char* name, std::uint32_t type, const void*
   if (long error = ValueName(name, &value_name)) return error;
   const std::string_view bytes(static_cast<const char*>(data), data ? size : 0);
   return RunRegistryOperation([&](RegistrySession& session) -> long {
-    KeyId id = 0;
-    if (long error = session.Resolve(key, KEY_SET_VALUE, &id)) return error;
-    return session.Store().SetValue(id, value_name, type, bytes);
+    OpenKey open;
+    if (long error = session.Resolve(key, KEY_SET_VALUE, &open)) return error;
+    return session.Store().SetValue(open.id, value_name, type, bytes);
   });
 }
 
@@ -134,28 +134,28 @@ long RegDeleteValue(RegKey key, const char* name) {
   std::string_view value_name;
   if (long error = ValueName(name, &value_name)) return error;
   return RunRegistryOperation([&](RegistrySession& session) -> long {
-    KeyId id = 0;
-    if (long error = session.Resolve(key, KEY_SET_VALUE, &id)) return error;
-    return session.Store().DeleteValue(id, value_name);
+    OpenKey open;
+    if (long error = session.Resolve(key, KEY_SET_VALUE, &open)) return error;
+    return session.Store().DeleteValue(open.id, value_name);
   });
 }
 
 long RegQueryInfoKey(RegKey key, RegKeyInfo* info) {
   if (!info) return kErrorInvalidParameter;
   return RunRegistryOperation([&](RegistrySession& session) -> long {
-    KeyId id = 0;
-    if (long error = session.Resolve(key, KEY_QUERY_VALUE, &id)) return error;
-    return session.Store().QueryInfo(id, info);
+    OpenKey open;
+    if (long error = session.Resolve(key, KEY_QUERY_VALUE, &open)) return error;
+    return session.Store().QueryInfo(open.id, info);
   });
 }
 
 long RegEnumKeyEx(RegKey key, std::uint32_t index, char* name, std::uint32_t* name_size) {
   if (!name || !name_size) return kErrorInvalidParameter;
   return RunRegistryOperation([&](RegistrySession& session) -> long {
-    KeyId id = 0;
+    OpenKey open;
     std::string subkey;
-    if (long error = session.Resolve(key, KEY_ENUMERATE_SUB_KEYS, &id)) return error;
-    if (long error = session.Store().EnumKey(id, index, &subkey)) return error;
+    if (long error = session.Resolve(key, KEY_ENUMERATE_SUB_KEYS, &open)) return error;
+    if (long error = session.Store().EnumKey(open.id, index, &subkey)) return error;
     return CopyName(subkey, name, name_size);
   });
 }
@@ -164,10 +164,10 @@ long RegEnumValue(RegKey key, std::uint32_t index, char* name, std::uint32_t* na
                   std::uint32_t* type, void* data, std::uint32_t* data_size) {
   if (!name || !name_size || (data && !data_size)) return kErrorInvalidParameter;
   return RunRegistryOperation([&](RegistrySession& session) -> long {
-    KeyId id = 0;
+    OpenKey open;
     RegValue value;
-    if (long error = session.Resolve(key, KEY_QUERY_VALUE, &id)) return error;
-    if (long error = session.Store().EnumValue(id, index, &value)) return error;
+    if (long error = session.Resolve(key, KEY_QUERY_VALUE, &open)) return error;
+    if (long error = session.Store().EnumValue(open.id, index, &value)) return error;
     if (long error = CopyName(value.name, name, name_size)) return error;
     if (type) *type = value.type;
     return CopyData(value.data, data, data_size);
@@ -177,28 +177,28 @@ long RegEnumValue(RegKey key, std::uint32_t index, char* name, std::uint32_t* na
 long RegDeleteKey(RegKey root, const char* subkey) {
   if (!subkey) return kErrorInvalidParameter;
   return RunRegistryOperation([&](RegistrySession& session) -> long {
-    KeyId from = 0;
+    OpenKey from;
     KeyPath path;
     if (long error = session.Resolve(root, 0, &from)) return error;
     if (long error = SubkeyPath(session, root, subkey, 0, &path)) return error;
-    return session.Store().DeleteKey(from, path, session.Identity());
+    return session.Store().DeleteKey(from.id, path, session.Identity());
   });
 }
 
 long RegGetKeySecurity(RegKey key, RegSecurity* security) {
   if (!security) return kErrorInvalidParameter;
   return RunRegistryOperation([&](RegistrySession& session) -> long {
-    KeyId id = 0;
-    if (long error = session.Resolve(key, READ_CONTROL, &id)) return error;
-    return session.Store().GetSecurity(id, security);
+    OpenKey open;
+    if (long error = session.Resolve(key, READ_CONTROL, &open)) return error;
+    return session.Store().GetSecurity(open.id, security);
   });
 }
 
 long RegSetKeySecurity(RegKey key, const RegSecurity& security) {
   return RunRegistryOperation([&](RegistrySession& session) -> long {
-    KeyId id = 0;
-    if (long error = session.Resolve(key, WRITE_DAC, &id)) return error;
-    return session.Store().SetSecurity(id, security);
+    OpenKey open;
+    if (long error = session.Resolve(key, WRITE_DAC, &open)) return error;
+    return session.Store().SetSecurity(open.id, security);
   });
 }
 

@@ -59,8 +59,11 @@ struct RegKeyInfo {
   std::uint32_t max_value_len = 0;       // longest value data, bytes
 };
 
-// One entry of a key's access list. A key whose list denies kAccessDelete to
-// "Everyone" cannot be deleted (5) until the list is replaced.
+// One entry of a key's access list. A key whose list denies REG_DELETE to
+// "Everyone" cannot be deleted (5) until the list is replaced. Entries are
+// read in order and the first that names a right decides; a key with no
+// entries was never secured and allows everything. The lists are consulted
+// when a key is deleted.
 struct RegAccessEntry {
   std::string trustee;         // "Everyone", "Administrators", a user name
   bool allow = true;
@@ -74,6 +77,14 @@ struct RegSecurity {
 // created with; "\" separates the parts of a subkey path. A 32-bit process on
 // a 64-bit machine sees HKLM\Software as HKLM\Software\Wow6432Node unless it
 // asks for KEY_WOW64_64KEY.
+//
+// Every call answers 6 for a handle that is not open, 1018 for a handle
+// whose key has been deleted since, and 5 when the handle was opened without
+// the right the call needs (KEY_QUERY_VALUE to read values and key
+// information, KEY_SET_VALUE to write or delete values, KEY_ENUMERATE_SUB_KEYS
+// to list subkeys, KEY_CREATE_SUB_KEY to create one, READ_CONTROL and
+// WRITE_DAC for security). Handles are never reused within a process; those
+// of another machine are invalid once the current machine changes.
 long RegOpenKeyEx(RegKey root, const char* subkey, std::uint32_t access, RegKey* result);
 long RegCreateKeyEx(RegKey root, const char* subkey, std::uint32_t access, RegKey* result,
                     bool* created = nullptr);
@@ -90,12 +101,16 @@ long RegDeleteValue(RegKey key, const char* name);
 
 long RegQueryInfoKey(RegKey key, RegKeyInfo* info);
 // Subkeys in case-insensitive name order; values in the order they were
-// created. 259 past the end; 234 when the name buffer is too small.
+// created. 259 past the end; 234 when the name buffer is too small, with the
+// needed size (NUL counted) in `name_size`. On success `name_size` is the
+// name's length without its NUL.
 long RegEnumKeyEx(RegKey key, std::uint32_t index, char* name, std::uint32_t* name_size);
 long RegEnumValue(RegKey key, std::uint32_t index, char* name, std::uint32_t* name_size,
                   std::uint32_t* type, void* data, std::uint32_t* data_size);
 
-// Deletes a key that has no subkeys (5 while it has some, as on Windows NT).
+// Deletes a key that has no subkeys (5 while it has some, as on Windows NT),
+// with its values. An empty subkey deletes `root` itself; a predefined root
+// cannot be deleted (5).
 long RegDeleteKey(RegKey root, const char* subkey);
 
 long RegGetKeySecurity(RegKey key, RegSecurity* security);

@@ -28,16 +28,13 @@ ProcessRegistry& TheProcessRegistry() {
 
 }  // namespace
 
-long RegistrySession::Resolve(RegKey handle, std::uint32_t needed, KeyId* key) const {
-  OpenKey open;
+long RegistrySession::Resolve(RegKey handle, std::uint32_t needed, OpenKey* key) const {
   if (const KeyId root = store_.RootKey(handle)) {
-    open = {root, KEY_ALL_ACCESS};
-  } else if (!handles_.Find(handle, &open)) {
+    *key = {root, KEY_ALL_ACCESS};
+  } else if (!handles_.Find(handle, key)) {
     return kErrorInvalidHandle;
   }
-  if ((open.access & needed) != needed) return kErrorAccessDenied;
-  *key = open.id;
-  return kErrorSuccess;
+  return (key->access & needed) == needed ? kErrorSuccess : kErrorAccessDenied;
 }
 
 RegIdentity RegistrySession::Identity() const {

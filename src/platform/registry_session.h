@@ -22,9 +22,10 @@ class RegistrySession {
   RegistrySession(const Machine& machine, RegistryStore& store, RegistryHandles& handles)
       : machine_(machine), store_(store), handles_(handles) {}
 
-  // The key behind `handle` when it is open (or a predefined root) with all
-  // the `needed` rights: 6 when it is not open, 5 when rights are missing.
-  long Resolve(RegKey handle, std::uint32_t needed, KeyId* key) const;
+  // The key behind `handle` and its rights, when it is open (or a predefined
+  // root) with all the `needed` rights: 6 when it is not open, 5 when rights
+  // are missing.
+  long Resolve(RegKey handle, std::uint32_t needed, OpenKey* key) const;
 
   const MachineConfig& Config() const { return machine_.Config(); }
   RegIdentity Identity() const;
