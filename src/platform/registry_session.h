@@ -40,9 +40,8 @@ class RegistrySession {
 
 // Takes the process's registry lock into `lock` and makes the session of
 // the current machine, opening its database on first use and again when the
-// machine (or, after a fork, the process) changed; handles of another
-// machine are forgotten then. An error number when the database cannot be
-// opened.
+// machine (or, after a fork, the process) changed; every open handle is
+// forgotten then. An error number when the database cannot be opened.
 long EnterRegistry(std::unique_lock<std::mutex>& lock, std::optional<RegistrySession>* session);
 
 // Runs `operation(session)` as one registry operation: inside the lock,
