@@ -33,6 +33,7 @@ std::string SystemErrorText(long code) {
       {kErrorInvalidParameter, "The parameter is incorrect."},
       {kErrorDiskFull, "There is not enough space on the disk."},
       {kErrorInsufficientBuffer, "The data area passed to a system call is too small."},
+      {kErrorModNotFound, "The specified module could not be found."},
       {kErrorInvalidName, "The filename, directory name, or volume label syntax is incorrect."},
       {kErrorDirNotEmpty, "The directory is not empty."},
       {kErrorAlreadyExists, "Cannot create a file when that file already exists."},
@@ -42,6 +43,9 @@ std::string SystemErrorText(long code) {
       {kErrorWaitTimeout, "The wait operation timed out."},
       {kErrorNoMoreItems, "No more data is available."},
       {kErrorDirectory, "The directory name is invalid."},
+      {kErrorRegistryIoFailed,
+       "An I/O operation initiated by the registry failed unrecoverably. The registry could not read "
+       "in, or write out, or flush, one of the files that contain the system's image of the registry."},
       {kErrorKeyDeleted, "Illegal operation attempted on a registry key that has been marked for deletion."},
       {kErrorInvalidServiceControl, "The requested control is not valid for this service."},
       {kErrorServiceRequestTimeout,

@@ -8,10 +8,9 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+#include "platform/errors.h"
 
-// The registry database could not be read or written.
-inline constexpr long kErrorRegistryIoFailed = 1016;
+namespace platform {
 
 // An open key. The predefined roots are always open and are never closed.
 using RegKey = std::uintptr_t;
