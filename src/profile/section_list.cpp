@@ -31,9 +31,9 @@ void LINE_LIST::Borrow(std::string_view key, std::string_view value) {
 
 void LINE_LIST::Copy(std::string_view key, std::string_view value) {
   char* block = new char[key.size() + value.size() + 2];
-  std::memcpy(block, key.data(), key.size());
+  std::copy_n(key.data(), key.size(), block);
   block[key.size()] = '\0';
-  std::memcpy(block + key.size() + 1, value.data(), value.size());
+  std::copy_n(value.data(), value.size(), block + key.size() + 1);
   block[key.size() + 1 + value.size()] = '\0';
   ReleaseText();
   key_ = block;
