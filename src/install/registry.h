@@ -4,10 +4,12 @@
 // list when a deletion is refused, and save a key tree to a registry text
 // file or load one back. Plug-in modules use it too.
 //
-// Every operation returns a Windows error number (0 success) and stops at
-// the first call that fails. Keys are subkey paths below `root`, one of the
-// predefined roots; "\" separates their parts. Handles an operation opens
-// are closed on every path.
+// Every operation returns a Windows error number (0 success) and, except
+// LoadFromFile, stops at the first call that fails. Keys are subkey paths
+// below `root`, one of the predefined roots; "\" separates their parts.
+// The text of a string value is its data up to the first NUL, so data
+// stored with or without a terminating NUL reads alike. Handles an
+// operation opens are closed on every path.
 //
 // The registry text file is a profile: one section per key, named
 // "ROOT\subkey" with the root's long name, listing a key before its
@@ -34,7 +36,7 @@ class CRegistry {
   static long GetValue(const char* key, const char* name, char* buffer,
                        platform::RegKey root, std::size_t size);
   // Reads the number value `name` of `key` into `*value`; 87 when it is not
-  // a number or `value` is null.
+  // a number or `value` is null, 13 when its data is not four bytes.
   static long GetValue(const char* key, const char* name, std::uint32_t* value,
                        platform::RegKey root = platform::HKEY_LOCAL_MACHINE);
 
@@ -52,7 +54,8 @@ class CRegistry {
   // has subkeys. With it clear, deletes `key` with its whole subtree, then
   // the parents it leaves empty (DeleteEmptyParent). A deletion refused by
   // the key's access list is retried once after SetDaclPermission; when
-  // the retry fails too, the key gets its previous access list back.
+  // the retry fails too, the key gets its previous access list back. 87 for
+  // a null or empty key, which would name the root itself.
   static long DeleteKey(const char* key, bool only_this_key,
                         platform::RegKey root = platform::HKEY_LOCAL_MACHINE);
   // Deletes the value `name` of `key`.
@@ -63,23 +66,28 @@ class CRegistry {
   // value included) to `target`, and with `with_subkeys` first every
   // subkey's tree, recursively. Target keys are created as values arrive,
   // so an empty source key creates nothing. The first failure ends the
-  // copy.
+  // copy. 87 for a tree copied into itself or below itself.
   static long CopyKey(const char* source, const char* target, bool with_subkeys,
                       platform::RegKey source_root = platform::HKEY_LOCAL_MACHINE,
                       platform::RegKey target_root = platform::HKEY_LOCAL_MACHINE);
 
   // Saves `key` with its subtree into the registry text file `file`, a
   // Windows path of the machine. The file must not exist yet (80 when it
-  // does, and it is left untouched). A root without a long name (such as
-  // HKEY_USERS) saves nothing.
+  // does, and it is left untouched). 87 for a handle that is not a
+  // predefined root. 13 when a key path, value name or value would not fit
+  // the profile reader's limits (255 bytes for a section name or a key,
+  // 4095 for a line), so that a file saved is always read back whole. A
+  // save that fails leaves no file.
   static long SaveToFile(const char* key, const char* file,
                          platform::RegKey root = platform::HKEY_LOCAL_MACHINE);
   // Writes every key and value of the registry text file `file` into the
-  // registry. A section whose name does not begin with a known root is a
-  // key of HKEY_LOCAL_MACHINE. The result is the first failure: 13 for a
-  // line of an unknown value type, 13 when the file holds a line too long
-  // to be read (after what came before it was written), or the failing
-  // call's error; 0 when every line was written.
+  // registry, going on past lines that fail. A section whose name does not
+  // begin with a root's name is a key of HKEY_LOCAL_MACHINE. The result is
+  // the first failure: the file's error (2 for a missing file), 13 for a
+  // line of an unknown value type or a name with one quote only, 13 when
+  // the file holds a line too long to be read (after what came before it
+  // was written), or the failing registry call's error; 0 when every line
+  // was written.
   static long LoadFromFile(const char* file);
 
  protected:
