@@ -1,0 +1,3 @@
+[‚ ]
+CT_OPEN_DLG = ‚,‚  - ƒ\
+CT_COMMAND = ‚ 
