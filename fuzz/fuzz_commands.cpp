@@ -4,6 +4,7 @@
 // nested. Checks what the parsers promise and that nesting always unwinds.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

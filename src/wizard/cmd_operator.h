@@ -76,7 +76,6 @@ class CCmdOperator {
   // available and fail. Handlers are set before commands run.
   bool SetHandler(wizard::CommandType type, Handler handler);
 
-  CancelType GetCancelType() const { return cancel_type_; }
   wizard::IWizardHost& Host() { return host_; }
 
  private:

@@ -1,15 +1,15 @@
 // Commands carried out by the plug-in modules: test pages, diagnosis, and
 // the device and Plug and Play entry points of the utility module.
+#include "wizard/cmd_operator.h"
+
 #include "app/global_variable.h"
 #include "app/os_kind.h"
 #include "install/registry.h"
 #include "platform/code_page_text.h"
-#include "platform/errors.h"
 #include "platform/system_info.h"
 #include "printer/installer_modules.h"
 #include "profile/format.h"
 #include "profile/log.h"
-#include "wizard/cmd_operator.h"
 
 using wizard::CommandRecord;
 using wizard::CommandType;

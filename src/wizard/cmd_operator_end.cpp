@@ -1,8 +1,9 @@
 // Ending the application, and the confirmation that CT_DLG_CANCEL asks for
 // first.
+#include "wizard/cmd_operator.h"
+
 #include "app/global_variable.h"
 #include "install/registry.h"
-#include "wizard/cmd_operator.h"
 
 namespace {
 

@@ -1,5 +1,7 @@
 // Commands that start programs and open files, addresses, folders and
 // manuals through the shell.
+#include "wizard/cmd_operator.h"
+
 #include "app/global_variable.h"
 #include "app/path_text.h"
 #include "app/system_error.h"
@@ -8,7 +10,6 @@
 #include "printer/installer_modules.h"
 #include "profile/format.h"
 #include "profile/log.h"
-#include "wizard/cmd_operator.h"
 
 using wizard::CommandRecord;
 using wizard::CommandType;
@@ -33,7 +34,8 @@ std::string ProgramDirectory(const std::string& program) {
   return slash == std::string_view::npos ? std::string() : std::string(trimmed.substr(0, slash));
 }
 
-// Logs why the shell could not open an address, for `what` was opened.
+// Logs `error`, the reason the shell gave for failing to open an address;
+// `what` names the attempt ("Open IEXPLORE.EXE").
 void LogOpenFailure(long error, const char* what) {
   switch (error) {
     case platform::kErrorOutOfMemory: Log().Write("The system is out of memory or resources.\r\n"); break;

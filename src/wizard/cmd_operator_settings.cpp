@@ -1,5 +1,7 @@
 // Commands that set up the run: language, remote install, install and
 // setup type, and the choices that depend on a connected printer.
+#include "wizard/cmd_operator.h"
+
 #include <cstdlib>
 
 #include "app/global_variable.h"
@@ -8,7 +10,6 @@
 #include "platform/system_info.h"
 #include "profile/profile_number.h"
 #include "profile/profile_text.h"
-#include "wizard/cmd_operator.h"
 
 namespace {
 

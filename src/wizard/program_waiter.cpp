@@ -28,11 +28,6 @@ void CProgramWaiter::Wait(platform::Process process, bool bring_to_front) {
   watches_.push_back({std::thread([this, process, done] { WatchUntilEnd(process, *done); }), done});
 }
 
-int CProgramWaiter::Running() const {
-  std::lock_guard lock(mutex_);
-  return running_;
-}
-
 void CProgramWaiter::WatchUntilEnd(const platform::Process& process, std::atomic<bool>& done) {
   while (process.Wait(kWatchStepMs) == platform::kErrorWaitTimeout) {
     if (stopping_) {

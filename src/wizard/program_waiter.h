@@ -5,6 +5,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -31,9 +32,6 @@ class CProgramWaiter {
   // front when any program waited for since they were disabled asked for it.
   void Wait(platform::Process process, bool bring_to_front);
 
-  // The number of programs being waited for.
-  int Running() const;
-
   // How often a watching thread looks whether the waiter is being
   // destroyed.
   static constexpr std::uint32_t kWatchStepMs = 100;
@@ -50,7 +48,7 @@ class CProgramWaiter {
   void JoinFinished();
 
   IWizardHost& host_;
-  mutable std::mutex mutex_;
+  std::mutex mutex_;
   int running_ = 0;
   bool bring_to_front_ = false;
   std::atomic<bool> stopping_{false};
