@@ -10,7 +10,7 @@ using printer::kModuleFiles;
 using printer::ModuleFile;
 
 void CInstallerModules::LoadModules(const CMyProfile& data, const char* section) {
-  if (loaded_) return;
+  if (loaded_ || section == nullptr) return;
   loaded_ = true;
   std::string variant;
   if (!data.FindVariantSection(section, variant)) variant = section;

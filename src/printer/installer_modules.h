@@ -52,7 +52,7 @@ class CInstallerModules : public IModuleCalls {
   // `section` of `data` (else in `section`, else at their default paths),
   // loads the modules among them, and looks up their entry points. Each
   // module that cannot be loaded is logged and left absent. Only the first
-  // call does anything.
+  // call with a section does anything.
   void LoadModules(const CMyProfile& data, const char* section) override;
 
   // The resolved paths of the uninstaller, the document opener and the
