@@ -75,12 +75,14 @@ class AltStack {
 
 thread_local AltStack alt_stack;
 
+// The index of `signal` in kFaultSignals.
 std::size_t SignalIndex(int signal) {
   std::size_t index = 0;
   while (index + 1 < kFaultSignalCount && kFaultSignals[index] != signal) ++index;
   return index;
 }
 
+// The fault a signal of kFaultSignals reports.
 Fault FaultOfSignal(int signal) {
   switch (signal) {
     case SIGSEGV:
@@ -114,6 +116,8 @@ void PassOn(int signal, siginfo_t* info, void* context) {
   ::raise(signal);
 }
 
+// The handler of every fault signal: ends the thread's innermost guarded
+// call, or passes the fault on.
 void OnFaultSignal(int signal, siginfo_t* info, void* context) {
   GuardFrame* frame = innermost_frame;
   // Only a fault the system raised for the running code ends a guarded call;
@@ -125,6 +129,8 @@ void OnFaultSignal(int signal, siginfo_t* info, void* context) {
   PassOn(signal, info, context);
 }
 
+// Installs OnFaultSignal for every fault signal, keeping the handlers it
+// replaces for PassOn.
 void InstallHandlers() {
   struct sigaction action {};
   action.sa_sigaction = OnFaultSignal;

@@ -4,6 +4,7 @@ namespace printer {
 
 namespace {
 
+// Sets `entry` to the entry point `name` of `module`, or null.
 template <typename Function>
 void Find(const platform::Library& module, const char* name, Function*& entry) {
   entry = reinterpret_cast<Function*>(module.Find(name));
