@@ -14,6 +14,7 @@
 #include "app/medium_drive.h"
 #include "app/setup_options.h"
 #include "platform/machine.h"
+#include "printer/installer_modules.h"
 #include "platform/module_file.h"
 #include "profile/format.h"
 #include "profile/log.h"
@@ -68,7 +69,12 @@ int main(int argc, char** argv) {
 
   CLog log(profile::Format("%s.exe", name));
   SetLog(&log);
-  CGlobalVariable environment;
+  // The medium's plug-in modules resolve their paths through the
+  // environment, which owns them.
+  auto modules = std::make_unique<CInstallerModules>();
+  CInstallerModules& module_set = *modules;
+  CGlobalVariable environment(std::move(modules));
+  module_set.SetEnvironment(&environment);
   const bool built = environment.Init();
   SetLog(nullptr);
   const std::string log_file = log.HasFile() ? HostPathOf(machine, log.Path()) : std::string("(no log file)");
