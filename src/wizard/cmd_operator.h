@@ -76,6 +76,7 @@ class CCmdOperator {
   // available and fail. Handlers are set before commands run.
   bool SetHandler(wizard::CommandType type, Handler handler);
 
+  // The wizard the interpreter works for, which takes posted commands.
   wizard::IWizardHost& Host() { return host_; }
 
  private:
