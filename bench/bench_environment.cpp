@@ -9,11 +9,11 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <map>
 #include <string>
 
 #include "app/global_variable.h"
 #include "app/medium_drive.h"
+#include "keeping_reporter.h"
 #include "platform/machine.h"
 #include "platform/module_file.h"
 #include "profile/log.h"
@@ -68,26 +68,6 @@ void LoadProfiles(benchmark::State& state, const std::string& medium) {
   }
 }
 
-// Prints as the console reporter does and keeps each benchmark's time.
-class KeepingReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const auto& run : runs) {
-      if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
-        times_[run.run_name.function_name] = run.GetAdjustedRealTime();
-      }
-    }
-  }
-  double Time(const std::string& name) const {
-    const auto found = times_.find(name);
-    return found == times_.end() ? 0 : found->second;
-  }
-
- private:
-  std::map<std::string, double> times_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -119,7 +99,7 @@ int main(int argc, char** argv) {
   benchmark::RegisterBenchmark(kProfiles, [&medium](benchmark::State& state) { LoadProfiles(state, medium); })
       ->Unit(benchmark::kMicrosecond)
       ->UseRealTime();
-  KeepingReporter reporter;
+  inkbench::KeepingReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
 

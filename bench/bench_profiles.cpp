@@ -9,10 +9,10 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <string>
 
 #include "allocation_counter.h"
+#include "keeping_reporter.h"
 #include "platform/machine.h"
 #include "profile/profile.h"
 #include "profile_workload.h"
@@ -73,28 +73,6 @@ void LookupInih(benchmark::State& state, const Setup& setup) {
   }
 }
 
-// Prints as the console reporter does and keeps each benchmark's time.
-class KeepingReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const auto& run : runs) {
-      if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
-        times_[run.run_name.function_name] = run.GetAdjustedRealTime();
-      }
-    }
-  }
-  // The time of `name` over the time of `other`; 0 when either is missing.
-  double Ratio(const std::string& name, const std::string& other) const {
-    const auto a = times_.find(name);
-    const auto b = times_.find(other);
-    return a == times_.end() || b == times_.end() || b->second <= 0 ? 0 : a->second / b->second;
-  }
-
- private:
-  std::map<std::string, double> times_;
-};
-
 // Our profile's peak memory while loading the file, over the file's size.
 double MemoryOverFile(std::size_t file_size) {
   const std::size_t before = inkbench::LiveBytes();
@@ -138,7 +116,7 @@ int main(int argc, char** argv) {
   Register("inih/load", LoadInih, setup, kLoadIterations);
   Register("ours/lookup", LookupOurs, setup, kLookupIterations);
   Register("inih/lookup", LookupInih, setup, kLookupIterations);
-  KeepingReporter reporter;
+  inkbench::KeepingReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
 

@@ -2,20 +2,17 @@
 // profile whose sections are run the way the interpreter runs them: each
 // line parsed into a command, and CT_COMMAND lines running their sections
 // nested. Checks what the parsers promise and that nesting always unwinds.
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "fuzz_machine.h"
 #include "platform/code_page_text.h"
 #include "platform/files.h"
-#include "platform/machine.h"
 #include "profile/my_profile.h"
 #include "wizard/command_record.h"
 #include "wizard/command_section.h"
@@ -24,38 +21,12 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr const char* kProfile = "C:\\commands.cmd";
 // Sections that each run the next several times multiply without bound
 // while staying acyclic; the harness stops executing after this many
 // commands of one input.
 constexpr int kCommandsPerInput = 4096;
 constexpr int kSectionsRunPerInput = 8;
-
-// A machine in a temporary directory for the profile file, made the
-// current machine once and removed at exit.
-class FuzzMachine {
- public:
-  FuzzMachine() {
-    const fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-    std::string pattern = (base / "inkstall-fuzz-commands-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    dir_ = pattern;
-    std::string error;
-    auto machine = platform::Machine::Open(dir_ / "machine", &error);
-    if (!machine) std::abort();
-    platform::SetCurrentMachine(std::move(machine));
-  }
-  ~FuzzMachine() {
-    platform::SetCurrentMachine(nullptr);
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
-  }
-
- private:
-  fs::path dir_;
-};
 
 void Check(bool condition) {
   if (!condition) std::abort();
@@ -112,7 +83,7 @@ class SectionRunner {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static FuzzMachine machine;
+  static inkfuzz::FuzzMachine machine;
   const std::string text(reinterpret_cast<const char*>(data), size);
   for (std::size_t at = 0; at <= text.size();) {
     const std::size_t end = std::min(text.find('\n', at), text.size());

@@ -2,60 +2,25 @@
 // Whatever a file puts under HKEY_CURRENT_CONFIG must then survive a save
 // and a load unchanged: saving it, emptying the root, loading the saved
 // file and saving again must give the same text.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "fuzz_machine.h"
 #include "install/registry.h"
 #include "platform/files.h"
-#include "platform/machine.h"
 #include "platform/registry.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr const char* kInput = "C:\\input.reg";
 constexpr const char* kSaved = "C:\\saved.reg";
 constexpr platform::RegKey kCheckedRoot = platform::HKEY_CURRENT_CONFIG;
 // The registry grows with every input; a fresh machine keeps it small.
 constexpr int kInputsPerMachine = 5000;
-
-// A machine in a temporary directory (in memory where the host has
-// /dev/shm, for speed), made the current machine, removed at exit.
-class FuzzMachine {
- public:
-  ~FuzzMachine() { Remove(); }
-
-  void Renew() {
-    Remove();
-    const fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-    std::string pattern = (base / "inkstall-fuzz-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    dir_ = pattern;
-    std::string error;
-    auto machine = platform::Machine::Open(dir_ / "machine", &error);
-    if (!machine) std::abort();
-    platform::SetCurrentMachine(std::move(machine));
-  }
-
- private:
-  void Remove() {
-    if (dir_.empty()) return;
-    platform::SetCurrentMachine(nullptr);
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
-    dir_.clear();
-  }
-
-  fs::path dir_;
-};
 
 // Empties the checked root: its subkeys with their trees, and its values.
 void EmptyCheckedRoot() {
@@ -84,9 +49,9 @@ bool SaveCheckedRoot(std::string* text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static FuzzMachine machine;
+  static inkfuzz::FuzzMachine machine;
   static int inputs = 0;
-  if (inputs++ % kInputsPerMachine == 0) machine.Renew();
+  if (++inputs % kInputsPerMachine == 0) machine.Renew();
 
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   if (platform::WriteWholeFile(kInput, input) != 0) std::abort();
