@@ -74,6 +74,7 @@ class CGlobalVariable : public IProfileEnvironment {
   const app::OsKind& Os() const { return os_; }
 
   IModuleCalls& Modules() { return *modules_; }
+  const IModuleCalls& Modules() const { return *modules_; }
   COption& Options() { return options_; }
   const COption& Options() const { return options_; }
   CProfileSet& Profiles() { return profiles_; }

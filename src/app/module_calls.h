@@ -29,6 +29,9 @@ class IModuleCalls {
   // The utility module's MySetForegroundNHWdDialog: brings the system's
   // found-new-hardware dialog to the front.
   virtual void MySetForegroundNHWdDialog() = 0;
+  // The Windows path of the resource module whose bitmaps skin the pages;
+  // empty when the medium has none.
+  virtual std::string ResourceModulePath() const { return {}; }
 };
 
 // The module set of a medium without plug-in modules: loads nothing, finds

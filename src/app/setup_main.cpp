@@ -1,8 +1,10 @@
 // The setup program: opens the machine, puts the medium on one of its
-// drives, starts the log and builds the run environment from the medium's
-// profiles. Until the wizard exists it then reports what it did and where
-// the log is.
+// drives and runs the installer on it. A run that ends without windows
+// (a failure of start-up, or a silent run) never opens a display; the
+// wizard's run does. The exit status is 0 for success; any other status
+// comes with a one-line reason on standard error.
 
+#include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -10,22 +12,22 @@
 #include <string>
 #include <vector>
 
-#include "app/global_variable.h"
+#include "app/installer_app.h"
 #include "app/medium_drive.h"
 #include "app/setup_options.h"
+#include "app/start_mode.h"
 #include "platform/machine.h"
-#include "printer/installer_modules.h"
 #include "platform/module_file.h"
 #include "profile/format.h"
-#include "profile/log.h"
+#include "wizard/wizard_app.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-int Fail(const std::string& reason) {
+int Fail(const std::string& reason, int status = EXIT_FAILURE) {
   std::fprintf(stderr, "setup: %s\n", reason.c_str());
-  return EXIT_FAILURE;
+  return status;
 }
 
 // The host file of this program.
@@ -49,6 +51,13 @@ int main(int argc, char** argv) {
   std::string error;
   if (!app::ParseSetupOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) return Fail(error);
 
+  int page_limit = 0;
+  if (!options.stop_after_pages.empty()) {
+    char* end = nullptr;
+    page_limit = static_cast<int>(std::strtol(options.stop_after_pages.c_str(), &end, 10));
+    if (*end != '\0' || page_limit <= 0) return Fail("--stop-after-pages needs a number of pages above 0");
+  }
+
   const fs::path program = ProgramFile(argv[0]);
   const char* machine_variable = std::getenv("INKSTALL_MACHINE");
   const std::string machine_dir = !options.machine.empty() ? options.machine
@@ -67,23 +76,20 @@ int main(int argc, char** argv) {
   const bool at_root = !medium_path.empty() && medium_path.back() == '\\';
   platform::SetModuleFileName(profile::Format("%s%s%s.exe", medium_path, at_root ? "" : "\\", name));
 
-  CLog log(profile::Format("%s.exe", name));
-  SetLog(&log);
-  // The medium's plug-in modules resolve their paths through the
-  // environment, which owns them.
-  auto modules = std::make_unique<CInstallerModules>();
-  CInstallerModules& module_set = *modules;
-  CGlobalVariable environment(std::move(modules));
-  module_set.SetEnvironment(&environment);
-  const bool built = environment.Init();
-  SetLog(nullptr);
-  const std::string log_file = log.HasFile() ? HostPathOf(machine, log.Path()) : std::string("(no log file)");
-  if (!built) {
-    return Fail(profile::Format("could not build the run environment from the medium %s (%s); see the log %s",
-                                medium.string(), medium_path, log_file));
+  CInstallerApp installer(profile::Format("%s.exe", name), app::BuildCommandLineText(options.installer_arguments));
+  int status = CInstallerApp::kExitSuccess;
+  if (installer.InitInstance() == CInstallerApp::Road::kInteractive) {
+    QApplication application(argc, argv);
+    CWizardApp wizard(installer, options.screenshot, page_limit);
+    status = wizard.Run();
+  } else {
+    installer.ExitInstance();
+    status = installer.ExitStatus();
   }
-  std::printf("setup: run environment of \"%s\" built from the medium %s (%s) on the machine %s; log: %s\n",
-              environment.ProgramInfo().ProgramName().c_str(), medium.string().c_str(), medium_path.c_str(),
-              machine.Directory().c_str(), log_file.c_str());
-  return EXIT_SUCCESS;
+  if (status == CInstallerApp::kExitSuccess) return EXIT_SUCCESS;
+  const CLog& log = installer.LogFile();
+  const std::string log_file = log.HasFile() ? HostPathOf(machine, log.Path()) : std::string("(no log file)");
+  return Fail(profile::Format("%s (medium %s as %s); see the log %s", installer.FailureReason(), medium.string(),
+                              medium_path, log_file),
+              status);
 }

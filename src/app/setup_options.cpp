@@ -17,6 +17,8 @@ constexpr OwnOption kOwnOptions[] = {
     {"machine", &SetupOptions::machine},
     {"medium", &SetupOptions::medium},
     {"name", &SetupOptions::name},
+    {"screenshot", &SetupOptions::screenshot},
+    {"stop-after-pages", &SetupOptions::stop_after_pages},
 };
 
 }  // namespace
@@ -36,7 +38,7 @@ bool ParseSetupOptions(const std::vector<std::string>& arguments, SetupOptions& 
       if (candidate.name == name) own = &candidate;
     }
     if (own == nullptr) {
-      error = "unknown option " + argument + " (setup takes --machine DIR, --medium DIR and --name NAME)";
+      error = "unknown option " + argument + " (setup takes --machine DIR, --medium DIR, --name NAME, --screenshot DIR and --stop-after-pages N)";
       return false;
     }
     std::string& value = options.*own->field;

@@ -1,7 +1,7 @@
 // The setup program's own options, which begin with "--" and are taken out
 // before the installer reads its command line: the machine to run on, the
-// medium, and the application name when the medium's data file is named
-// otherwise than the program.
+// medium, the application name when the medium's data file is named
+// otherwise than the program, and a folder for screenshots of the pages.
 #pragma once
 
 #include <string>
@@ -13,6 +13,12 @@ struct SetupOptions {
   std::string machine;  // --machine DIR
   std::string medium;   // --medium DIR
   std::string name;     // --name NAME
+  // --screenshot DIR: every window shown is saved there as a PNG, and the
+  // wizard walks its pages by Next on its own.
+  std::string screenshot;
+  // --stop-after-pages N: the run ends once N pages were shown (how the
+  // start-up benchmark measures the time to the first page).
+  std::string stop_after_pages;
   // The arguments left for the installer's command line, in order.
   std::vector<std::string> installer_arguments;
 };

@@ -60,6 +60,7 @@ class CInstallerModules : public IModuleCalls {
   const std::string& GetUninstallerPath() const { return paths_[printer::kUninstallerProgram]; }
   const std::string& GetOpenExePath() const { return paths_[printer::kOpenerProgram]; }
   const std::string& GetResourceModulePath() const { return paths_[printer::kResourceModule]; }
+  std::string ResourceModulePath() const override { return GetResourceModulePath(); }
   // The resource module, or null when it did not load.
   const platform::Library* GetResourceModule() const;
 

@@ -4,3 +4,11 @@
 ; Shows the medium's read-me file.
 [CMD_SHOW_README]
 CT_OPEN_FILE_NOWAIT = $SRC_DIR$\ReadMe.txt
+
+; Run when the wizard takes its start section: the run is an installation.
+[CMD_START]
+CT_SET_SETUP_TYPE = INSTALL
+
+; Run after the last page: the end of the run.
+[CMD_END]
+CT_APP_TERMINATE

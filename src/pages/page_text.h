@@ -1,0 +1,19 @@
+// Profile texts are bytes in the language's code page; windows take
+// QString. These convert between the two.
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <string>
+#include <string_view>
+
+#include "profile/geometry.h"
+
+namespace pages {
+
+QString ToQString(std::string_view text);
+std::string FromQString(const QString& text);
+// A COLORREF (0x00BBGGRR) as a colour.
+QColor ToQColor(COLORREF colour);
+
+}  // namespace pages

@@ -1,0 +1,66 @@
+// Pages over a medium in C:\Medium of a throw-away machine: the run
+// environment is built from a configure profile the test gives, commands
+// the pages post are recorded by a wizard host, and questions are answered
+// by a script. The windows are drawn on Qt's offscreen platform.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/global_variable.h"
+#include "command_fixture.h"
+#include "medium_machine.h"
+#include "printer/installer_modules.h"
+#include "wizard/cmd_operator.h"
+#include "wizard/dialog_service.h"
+
+namespace inktest {
+
+// The dialog service of a test: records every question and answers from a
+// list (its first button when the list is empty).
+class ScriptedDialogs : public wizard::IDialogService {
+ public:
+  int Ask(const wizard::BoxRequest& request) override;
+  bool BrowseFolder(const std::string& title, std::string& folder) override;
+
+  std::vector<wizard::BoxRequest> asked;
+  std::deque<int> answers;
+  std::deque<std::string> folders;  // what BrowseFolder answers; empty: cancelled
+};
+
+class PageTest : public testing::Test {
+ protected:
+  PageTest();
+  ~PageTest() override;
+
+  // Writes the medium with `configure` as its configure profile and
+  // `data_extra` in its data file, and builds the run environment.
+  void Start(const std::string& configure, const std::string& data_extra = "");
+  // The commands pages posted since the last call, as "TYPE(p1,p2,…)" with
+  // empty trailing parameters left out.
+  std::vector<std::string> TakePosted();
+  // Presses and releases the mouse on `widget` the way a user clicks.
+  static void Click(QWidget* widget);
+
+  CGlobalVariable& Environment() { return *environment_; }
+  CInstallerModules& Modules() { return modules_; }
+
+  MediumMachine medium_;
+  RecordingHost host_;
+  RecordingEndOfRun end_of_run_;
+  FakePrinters printers_;
+  ScriptedDialogs dialogs_;
+
+ private:
+  CInstallerModules modules_;
+  std::unique_ptr<CGlobalVariable> environment_;
+  std::unique_ptr<CCmdOperator> interpreter_;
+};
+
+}  // namespace inktest
