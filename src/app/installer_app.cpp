@@ -6,6 +6,7 @@
 #include "app/sys_requirement.h"
 #include "app/system_error.h"
 #include "install/registry.h"
+#include "platform/activation_channel.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "profile/format.h"
@@ -80,7 +81,7 @@ CInstallerApp::Road CInstallerApp::InitInstance() {
          "another installer of this product is running");
     return Road::kEnd;
   }
-  if (environment.Options().DeviceInstall() && environment.Os().family != app::kOsFamilyWindows9x && !IsAdmin()) {
+  if (environment.Options().DeviceInstall() && environment.Os().family != app::kOsFamilyWindows9x && !app::IsAdmin()) {
     std::string message;
     if (environment.Profiles().Data().GetString("SYSTEM_REQUIREMENT", "MSG_IS_NOT_ADMIN", message)) {
       platform::ShowMessageBox(message, environment.ProgramInfo().ProgramName(), platform::kMbOk);

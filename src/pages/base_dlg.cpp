@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QEventLoop>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -15,6 +16,8 @@
 
 #include "app/global_variable.h"
 #include "pages/bitmap_lookup.h"
+#include "pages/my_button.h"
+#include "pages/my_static.h"
 #include "pages/object_kind.h"
 #include "pages/page_text.h"
 #include "wizard/run_command.h"
@@ -71,9 +74,9 @@ bool CBaseDlg::CreatePage(QWidget* parent) {
   }
   CreateTemplateControls();
 
-  auto* description = new QLabel(this);
+  auto* description = new CMyStatic(this);
   description->setProperty(kControlIdProperty, kDescriptionId);
-  description->setWordWrap(true);
+  description->SetFillBackground(true);
   description->setGeometry(0, 0, 10, 10);
   description_control_ = description;
 
@@ -124,7 +127,14 @@ QWidget* CBaseDlg::CreateTemplateControl(const resources::TemplateControl& contr
   using resources::ControlKind;
   const QString text = QString::fromUtf8(control.text);
   switch (control.kind) {
-    case ControlKind::kPushButton: return new QPushButton(text, this);
+    case ControlKind::kPushButton: {
+      if (control.id != resources::kIdNext) return new QPushButton(text, this);
+      // The Next button is skinned; it has no object, so its clicks reach
+      // the page as those of the other template buttons do.
+      auto* next = new CMyButton(this);
+      next->setText(text);
+      return next;
+    }
     case ControlKind::kRadioButton: return new QRadioButton(text, this);
     case ControlKind::kCheckBox: return new QCheckBox(text, this);
     case ControlKind::kStatic: {
@@ -298,7 +308,7 @@ void CBaseDlg::SendToChildren(const UserMessage& message, bool post) {
 }
 
 void CBaseDlg::ShowDescription(const std::string& text) {
-  if (auto* label = qobject_cast<QLabel*>(description_control_)) label->setText(pages::ToQString(text));
+  if (auto* description = dynamic_cast<CMyStatic*>(description_control_)) description->SetText(text);
 }
 
 std::intptr_t CBaseDlg::OnUserMessage(const UserMessage& message) {

@@ -43,11 +43,11 @@ bool IsWindowKind(ObjectKind kind) {
 // The shape kind numbers the shape records carry; 0 for a window kind.
 int ShapeKindOf(ObjectKind kind) {
   switch (kind) {
-    case ObjectKind::kLine: return 4;
-    case ObjectKind::kRectangle: return 5;
-    case ObjectKind::kEdge: return 6;
-    case ObjectKind::kGroupBox: return 7;
-    case ObjectKind::kGradient: return 8;
+    case ObjectKind::kLine: return pages::kShapeLine;
+    case ObjectKind::kRectangle: return pages::kShapeRectangle;
+    case ObjectKind::kEdge: return pages::kShapeEdge;
+    case ObjectKind::kGroupBox: return pages::kShapeGroupBox;
+    case ObjectKind::kGradient: return pages::kShapeGradient;
     default: return 0;
   }
 }
@@ -148,7 +148,7 @@ bool CDlgConfig::LoadObjects() {
     const int shape_kind = ShapeKindOf(kind);
     if (shape_kind == 0) continue;
     SHAPE_INFO shape;
-    if (ReadShapeInfo(Profile(), name, shape_kind, shape)) shapes_.push_back(shape);
+    if (pages::ReadShapeInfo(Profile(), name, shape_kind, shape)) shapes_.push_back(shape);
   }
   return true;
 }

@@ -36,7 +36,7 @@ void DrawShape(QPainter& painter, const SHAPE_INFO& shape) {
   const QRect rect(shape.position.x, shape.position.y, shape.size.cx, shape.size.cy);
   painter.save();
   switch (shape.kind) {
-    case 4: {  // line: the outline, so a line is a rectangle of no height or width
+    case kShapeLine: {  // line: the outline, so a line is a rectangle of no height or width
       QPen pen(ToQColor(shape.colour));
       pen.setWidth(static_cast<int>(shape.line_width));
       painter.setPen(pen);
@@ -48,9 +48,9 @@ void DrawShape(QPainter& painter, const SHAPE_INFO& shape) {
       painter.drawLine(QPoint(bottom_right.x(), top_left.y()), top_left);
       break;
     }
-    case 5: painter.fillRect(rect, ToQColor(shape.colour)); break;
-    case 6: DrawEtchedLine(painter, rect.topLeft(), QPoint(rect.x() + rect.width(), rect.y())); break;
-    case 7: {
+    case kShapeRectangle: painter.fillRect(rect, ToQColor(shape.colour)); break;
+    case kShapeEdge: DrawEtchedLine(painter, rect.topLeft(), QPoint(rect.x() + rect.width(), rect.y())); break;
+    case kShapeGroupBox: {
       DrawEtchedFrame(painter, rect);
       if (shape.caption.empty()) break;
       const QString caption = ToQString(shape.caption);
@@ -62,7 +62,7 @@ void DrawShape(QPainter& painter, const SHAPE_INFO& shape) {
       painter.drawText(text, Qt::AlignLeft | Qt::AlignTop, caption);
       break;
     }
-    case 8: {
+    case kShapeGradient: {
       QLinearGradient gradient(rect.topLeft(), rect.topRight());
       gradient.setColorAt(0, ToQColor(shape.start_colour));
       gradient.setColorAt(1, ToQColor(shape.end_colour));

@@ -18,6 +18,10 @@ namespace wizard {
 // One message with its two parameters. What a Windows message carries
 // behind a pointer in lParam (a text, a command) travels by value here.
 struct UserMessage {
+  UserMessage() = default;
+  explicit UserMessage(std::uint32_t message_id, std::intptr_t w = 0, std::intptr_t l = 0)
+      : id(message_id), wparam(w), lparam(l) {}
+
   std::uint32_t id = 0;
   std::intptr_t wparam = 0;
   std::intptr_t lparam = 0;

@@ -30,7 +30,7 @@ constexpr std::intptr_t kCreateProgressShare = 60;
 constexpr std::intptr_t kRefreshProgressShare = 90;
 
 void StepProgress(QObject* progress, std::intptr_t wparam, std::intptr_t lparam) {
-  if (progress != nullptr) wizard::SendUserMessage(progress, UserMessage{wizard::WM_USER_STEP_PROGRESS, wparam, lparam});
+  if (progress != nullptr) wizard::SendUserMessage(progress, UserMessage(wizard::WM_USER_STEP_PROGRESS, wparam, lparam));
 }
 
 std::string Trim(std::string_view text, std::string_view characters) {
@@ -62,7 +62,7 @@ int CWizard::Create(const std::string& program_name) {
   // The channel stands for the window class: a second start finds this
   // wizard through it and asks it to come to the front.
   const long listened = activation_.Listen(class_name_, [this] {
-    wizard::PostUserMessage(this, UserMessage{wizard::WM_USER_ACTIVATE});
+    wizard::PostUserMessage(this, UserMessage(wizard::WM_USER_ACTIVATE));
   });
   if (listened == 183) {
     platform::RequestActivation(class_name_);
@@ -242,11 +242,13 @@ CBaseDlg* CWizard::GetCurrentPage() const {
 }
 
 void CWizard::OpenDialog(std::string_view target) {
-  wizard::PostUserMessage(this, UserMessage{wizard::WM_USER_OPEN_DLG, 0, 0, std::string(target)});
+  UserMessage message(wizard::WM_USER_OPEN_DLG);
+  message.text = target;
+  wizard::PostUserMessage(this, std::move(message));
 }
 
 void CWizard::OpenPreviousDialog() {
-  wizard::PostUserMessage(this, UserMessage{wizard::WM_USER_OPEN_DLG, kPreviousPage});
+  wizard::PostUserMessage(this, UserMessage(wizard::WM_USER_OPEN_DLG, kPreviousPage));
 }
 
 void CWizard::DoModal(std::string_view section) {
@@ -284,11 +286,11 @@ void CWizard::DisableWindows() {
 }
 
 void CWizard::EndWait(bool bring_to_front) {
-  wizard::PostUserMessage(this, UserMessage{wizard::WM_USER_END_WAIT, bring_to_front ? 1 : 0});
+  wizard::PostUserMessage(this, UserMessage(wizard::WM_USER_END_WAIT, bring_to_front ? 1 : 0));
 }
 
 void CWizard::PostCommand(wizard::CommandRecord record) {
-  UserMessage message{wizard::WM_USER_RUN_COMMAND};
+  UserMessage message(wizard::WM_USER_RUN_COMMAND);
   message.command = std::move(record);
   wizard::PostUserMessage(this, std::move(message));
 }
@@ -392,5 +394,5 @@ bool CWizard::event(QEvent* event) {
 
 void CWizard::closeEvent(QCloseEvent* event) {
   event->ignore();
-  if (!close_blocked_) wizard::PostUserMessage(this, UserMessage{wizard::WM_USER_CANCEL});
+  if (!close_blocked_) wizard::PostUserMessage(this, UserMessage(wizard::WM_USER_CANCEL));
 }

@@ -83,7 +83,7 @@ bool CWizardApp::Start() {
     wizard_->SetPageShownHook([this](int index) { OnPageShown(index); });
   }
   SetCommandOperator(&wizard_->CommandOperator());
-  WaitNoPendingInstall(false, environment.Modules());
+  app::WaitNoPendingInstall(false, environment.Modules());
 
   const CMyProfile& configure = environment.Profiles().Configure();
   std::string background_section;
@@ -178,7 +178,7 @@ void CWizardApp::OnIdle() {
   if (!initialised_ || started_) return;
   Log().Write("Start installation");
   Log().Write("PostMessage.... ");
-  wizard::PostUserMessage(wizard_.get(), wizard::UserMessage{wizard::WM_USER_START, 1});
+  wizard::PostUserMessage(wizard_.get(), wizard::UserMessage(wizard::WM_USER_START, 1));
   started_ = true;
 }
 
