@@ -1,7 +1,15 @@
 #include "pages/object_list.h"
 
 #include "app/global_variable.h"
+#include "pages/animation_objects.h"
 #include "pages/base_dlg.h"
+#include "pages/bitmap_objects.h"
+#include "pages/button_objects.h"
+#include "pages/edit_objects.h"
+#include "pages/language_objects.h"
+#include "pages/link_objects.h"
+#include "pages/result_list_objects.h"
+#include "pages/static_objects.h"
 #include "platform/code_page_text.h"
 #include "platform/system_info.h"
 
@@ -10,7 +18,7 @@ CObjectList::~CObjectList() { ClearObjects(); }
 bool CObjectList::AddObject(const std::string& section, int) {
   if (owner_ == nullptr) return false;
   auto info = std::make_unique<OBJECT_INFO>();
-  if (!ReadObjectInfo(owner_->Environment(), section, *info)) return false;
+  if (!pages::ReadObjectInfo(owner_->Environment(), section, *info)) return false;
   objects_.push_back(Entry{std::move(info), nullptr});
   return true;
 }
@@ -49,6 +57,18 @@ bool CObjectList::ToggleShow(std::string_view name) {
 
 namespace pages {
 
-std::unique_ptr<CObjectList> MakeObjectList(ObjectKind kind) { return std::make_unique<CObjectList>(kind); }
+std::unique_ptr<CObjectList> MakeObjectList(ObjectKind kind) {
+  switch (kind) {
+    case ObjectKind::kLink: return std::make_unique<LinkObjects>();
+    case ObjectKind::kStatic: return std::make_unique<StaticObjects>();
+    case ObjectKind::kButton: return std::make_unique<ButtonObjects>();
+    case ObjectKind::kBitmap: return std::make_unique<BitmapObjects>();
+    case ObjectKind::kLanguage: return std::make_unique<LanguageObjects>();
+    case ObjectKind::kEdit: return std::make_unique<EditObjects>();
+    case ObjectKind::kAnimation: return std::make_unique<AnimationObjects>();
+    case ObjectKind::kResultList: return std::make_unique<ResultListObjects>();
+    default: return std::make_unique<CObjectList>(kind);
+  }
+}
 
 }  // namespace pages
