@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QLinearGradient>
 
+#include "pages/object_info.h"
 #include "pages/page_text.h"
 
 namespace pages {

@@ -115,7 +115,11 @@ bool CWizard::AddDialogs(const std::string& dialogs_section, QObject* progress) 
   }
   StepProgress(progress, kCreateProgressShare, static_cast<std::intptr_t>(entries.size()));
   for (const std::string& entry : entries) {
-    AddDialog(entry);
+    // A page is later looked for by the variant of its name, so it is made
+    // from that variant; otherwise opening it would make a second page.
+    std::string section;
+    if (!configure.FindVariantSection(entry.c_str(), section)) section = entry;
+    AddDialog(section);
     StepProgress(progress, 0, 0);
   }
   return true;

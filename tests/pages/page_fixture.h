@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <deque>
 #include <memory>
 #include <string>
@@ -39,9 +40,10 @@ class PageTest : public testing::Test {
   PageTest();
   ~PageTest() override;
 
-  // Writes the medium with `configure` as its configure profile and
-  // `data_extra` in its data file, and builds the run environment.
-  void Start(const std::string& configure, const std::string& data_extra = "");
+  // Writes the medium with `configure` as its configure profile, `data_extra`
+  // in its data file (which names the running system W10_64) and `commands`
+  // as its command profile, and builds the run environment.
+  void Start(const std::string& configure, const std::string& data_extra = "", const std::string& commands = "");
   // The commands pages posted since the last call, as "TYPE(p1,p2,…)" with
   // empty trailing parameters left out.
   std::vector<std::string> TakePosted();

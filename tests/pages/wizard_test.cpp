@@ -6,6 +6,7 @@
 #include "install/registry.h"
 #include "page_fixture.h"
 #include "wizard/window_messages.h"
+#include "wizard/run_command.h"
 #include "wizard/wizard.h"
 
 namespace {
@@ -19,10 +20,11 @@ constexpr const char* kPages =
 class WizardTest : public inktest::PageTest {
  protected:
   // A wizard over `configure`, created and given `start_section`.
-  CWizard& MakeWizard(const std::string& configure, const std::string& start_section = "INSTALL_START_INFO") {
+  CWizard& MakeWizard(const std::string& configure, const std::string& start_section = "INSTALL_START_INFO",
+                      const std::string& commands = "") {
     SetCommandOperator(nullptr);
     wizard_.reset();
-    Start(configure);
+    Start(configure, "", commands);
     wizard_ = std::make_unique<CWizard>(Environment(), Modules(), end_of_run_, printers_);
     EXPECT_EQ(wizard_->Create("Product"), CWizard::kCreated);
     SetCommandOperator(&wizard_->CommandOperator());
@@ -86,6 +88,9 @@ TEST_F(WizardTest, PrecreatedPagesFollowTheDialogsSectionAndTheStartCommandShows
   Settle();
   Settle();
   EXPECT_EQ(Shown(), "NORMAL.B");
+  wizard.CommandOperator().RunCommandLine("CT_OPEN_DLG = NORMAL.A");
+  Settle();
+  EXPECT_EQ(wizard.PageCount(), 3) << "opening a precreated page makes no second one";
 }
 
 TEST_F(WizardTest, ABlockingPageTakesTheCloseBoxAndClosingOtherwiseAsksToCancel) {
@@ -132,9 +137,8 @@ TEST_F(WizardTest, EndAndInstallingCommandsFollowTheStartSectionOrSetupType) {
       {"OWN_START",          1, false, "own-end",    "inst-installing"},
   };
   for (const Case& c : cases) {
-    medium_.Write("data/ovinst.cmd", commands_of_types);
-    CWizard& wizard =
-        MakeWizard(std::string(kPages) + "[INSTALL_START_INFO]\n[OWN_START]\nEND_CMD = OWN_END\n", c.start_section);
+    CWizard& wizard = MakeWizard(std::string(kPages) + "[INSTALL_START_INFO]\n[OWN_START]\nEND_CMD = OWN_END\n",
+                                 c.start_section, commands_of_types);
     const char* installing = Environment().RegistryKeys().Installing().c_str();
     if (c.setup_type != 0) {
       CRegistry::SetValue(installing, "Setup_Type", static_cast<std::uint32_t>(c.setup_type));
