@@ -57,6 +57,11 @@ void CMyButton::leaveEvent(QEvent* event) {
   SetHot(false);
 }
 
+void CMyButton::mousePressEvent(QMouseEvent* event) {
+  SetHot(rect().contains(event->position().toPoint()));
+  QPushButton::mousePressEvent(event);
+}
+
 // While the button is held Qt sends its moves here wherever the mouse is,
 // and no enter or leave until the release, so the moves keep the hot flag.
 void CMyButton::mouseMoveEvent(QMouseEvent* event) {
