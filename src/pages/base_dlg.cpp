@@ -154,6 +154,7 @@ QWidget* CBaseDlg::CreateTemplateControl(const resources::TemplateControl& contr
       auto* bar = new QProgressBar(this);
       bar->setRange(0, 100);
       bar->setValue(0);
+      bar->setTextVisible(false);
       return bar;
     }
   }
