@@ -34,8 +34,7 @@ bool AnimationControl::Open(const std::string& path) {
     for (std::uint32_t& pixel : pixels) {
       if (pixel == background) pixel &= ~kOpaque;
     }
-    const QImage frame(reinterpret_cast<const uchar*>(pixels.data()), clip.width, clip.height,
-                       QImage::Format_ARGB32);
+    const QImage frame(reinterpret_cast<const uchar*>(pixels.data()), clip.width, clip.height, QImage::Format_ARGB32);
     frames_.push_back(frame.copy());
   }
   resize(clip.width, clip.height);

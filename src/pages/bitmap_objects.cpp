@@ -11,8 +11,7 @@ bool BitmapObjects::CreateObjects() {
     const OBJECT_INFO& info = *objects_[i].info;
     auto* bitmap = new CMyBitmap(owner_->Environment(), owner_);
     // Without a size and a bitmap to take it from there is nothing to show.
-    if (!bitmap->SetBitmap(info.text, info.position, info.size, info.has_transparent_colour,
-                           info.transparent_colour)) {
+    if (!bitmap->SetBitmap(info.text, info.position, info.size, info.has_transparent_colour, info.transparent_colour)) {
       delete bitmap;
       continue;
     }

@@ -45,7 +45,9 @@ QFont FontOfLogFont(const LOGFONT& font) {
   QFont result = DefaultGuiFont();
   if (!font.face_name.empty()) result.setFamily(ToQString(font.face_name));
   if (font.height != 0) result.setPixelSize(std::abs(font.height));
-  if (font.weight != 0) result.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, kLightestWeight, kHeaviestWeight)));
+  if (font.weight != 0) {
+    result.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, kLightestWeight, kHeaviestWeight)));
+  }
   result.setItalic(font.italic);
   result.setUnderline(font.underline);
   return result;

@@ -5,7 +5,8 @@
 #include "pages/bitmap_lookup.h"
 #include "pages/control_style.h"
 
-CMyBitmap::CMyBitmap(const CGlobalVariable& environment, QWidget* parent) : QWidget(parent), environment_(environment) {}
+CMyBitmap::CMyBitmap(const CGlobalVariable& environment, QWidget* parent)
+    : QWidget(parent), environment_(environment) {}
 
 bool CMyBitmap::SetBitmap(const std::string& name, POINT position, SIZE size, bool transparent,
                           COLORREF transparent_colour) {

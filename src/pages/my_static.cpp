@@ -21,7 +21,6 @@ COLORREF ColourRefOf(const QColor& colour) {
 CMyStatic::CMyStatic(QWidget* parent) : QLabel(parent), colours_{0, 0, kGrey} {
   setTextFormat(Qt::PlainText);
   SetColor(kBackColour, pages::kButtonFaceColour);
-  has_background_colour_ = false;
 }
 
 void CMyStatic::SetInfo(QObject* owner, const std::string& text, const OBJECT_INFO* object, int x, int y) {
@@ -44,7 +43,6 @@ void CMyStatic::SetColor(int index, COLORREF colour) {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, pages::ToQColor(colour));
     setPalette(palette);
-    has_background_colour_ = true;
   } else {
     colours_[static_cast<std::size_t>(index)] = colour;
   }

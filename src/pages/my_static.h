@@ -40,7 +40,6 @@ class CMyStatic : public QLabel {
   virtual void AutoSize();
 
   COLORREF Color(int index) const;
-  bool HasBackgroundColor() const { return has_background_colour_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -63,7 +62,6 @@ class CMyStatic : public QLabel {
   std::array<COLORREF, 3> colours_;
 
  private:
-  bool has_background_colour_ = false;
   bool fill_background_ = false;
   bool has_font_ = false;
   QFont font_;

@@ -52,6 +52,8 @@ TEST_F(ControlsTest, EachKindIsPlacedSizedEnabledAndShownAsItsObjectSays) {
         "[STATIC.CENTRED]\nPOSITION = 20,120\nNAME = Centred\nTEXT_ALIGN_CENTER = 1\n");
   const auto page = ShowPage("NORMAL.A");
   const QFontMetrics metrics(pages::DefaultGuiFont());
+  const QSize free(metrics.horizontalAdvance("Free text"), metrics.height());
+  const QSize centred(metrics.horizontalAdvance("Centred"), metrics.height());
   struct Case {
     ObjectKind kind;
     std::size_t index;
@@ -60,11 +62,11 @@ TEST_F(ControlsTest, EachKindIsPlacedSizedEnabledAndShownAsItsObjectSays) {
     bool visible;
   };
   const Case cases[] = {
-      {ObjectKind::kStatic,     0, QRect(20, 30, 100, 40), true, true},
-      {ObjectKind::kStatic,     1, QRect(20, 80, metrics.horizontalAdvance("Free text"), metrics.height()), false, true},
-      {ObjectKind::kResultList, 0, QRect(200, 10, 10, 10), true, false},
-      {ObjectKind::kEdit,       0, QRect(200, 40, 150, 90), true, true},
-      {ObjectKind::kStatic,     2, QRect(20, 120, metrics.horizontalAdvance("Centred"), metrics.height()), true, true},
+      {ObjectKind::kStatic,     0, QRect(20, 30, 100, 40),          true,  true},
+      {ObjectKind::kStatic,     1, QRect(QPoint(20, 80), free),     false, true},
+      {ObjectKind::kResultList, 0, QRect(200, 10, 10, 10),          true,  false},
+      {ObjectKind::kEdit,       0, QRect(200, 40, 150, 90),         true,  true},
+      {ObjectKind::kStatic,     2, QRect(QPoint(20, 120), centred), true,  true},
   };
   for (const Case& c : cases) {
     const QWidget* control = Window<QWidget>(*page, c.kind, c.index);
