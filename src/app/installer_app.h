@@ -82,6 +82,7 @@ class CInstallerApp {
     kExitNoStartSection = 6,  // no start section for the start mode, or no valid item
     kExitInitFailed = 7,      // the wizard could not be set up
     kExitNotAvailable = 8,    // the run needs a part the installer does not have yet
+    kExitNoDisplay = 9,       // the wizard has no display to show itself on
   };
 
  private:

@@ -1,15 +1,18 @@
 // The setup program: opens the machine, puts the medium on one of its
-// drives and runs the installer on it. A run that ends without windows
-// (a failure of start-up, or a silent run) never opens a display; the
-// wizard's run does. The exit status is 0 for success; any other status
+// drives and runs the installer on it. Without a display a run that ends
+// without windows (a failure of start-up, or a silent run) works as well;
+// the wizard needs one. The exit status is 0 for success; any other status
 // comes with a one-line reason on standard error.
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/installer_app.h"
@@ -42,6 +45,21 @@ fs::path ProgramFile(const char* argv0) {
 std::string HostPathOf(const platform::Machine& machine, const std::string& windows_path) {
   fs::path host;
   return machine.ToHostPath(windows_path, host) == 0 ? host.string() : windows_path;
+}
+
+// Whether the window system can be reached: Qt's platform named, or an X11
+// or Wayland display.
+bool DisplayAvailable() {
+  return std::getenv("QT_QPA_PLATFORM") != nullptr || std::getenv("DISPLAY") != nullptr ||
+         std::getenv("WAYLAND_DISPLAY") != nullptr;
+}
+
+// Reads the system's font configuration and measures a text, the slowest
+// part of showing the first page, so that it can run on a second core while
+// the run environment is built.
+void LoadFonts() {
+  QFontDatabase::families();
+  QFontMetrics(QApplication::font()).horizontalAdvance(QStringLiteral("Ag"));
 }
 
 }  // namespace
@@ -77,12 +95,26 @@ int main(int argc, char** argv) {
   platform::SetModuleFileName(profile::Format("%s%s%s.exe", medium_path, at_root ? "" : "\\", name));
 
   CInstallerApp installer(profile::Format("%s.exe", name), app::BuildCommandLineText(options.installer_arguments));
+  // With a display the application is made before the start-up decides on
+  // the wizard, so that the fonts load beside the run environment; nothing
+  // else touches Qt until the font thread has ended.
+  std::unique_ptr<QApplication> application;
+  std::thread fonts;
+  if (DisplayAvailable()) {
+    application = std::make_unique<QApplication>(argc, argv);
+    fonts = std::thread(LoadFonts);
+  }
+  const CInstallerApp::Road road = installer.InitInstance();
+  if (fonts.joinable()) fonts.join();
   int status = CInstallerApp::kExitSuccess;
-  if (installer.InitInstance() == CInstallerApp::Road::kInteractive) {
-    QApplication application(argc, argv);
+  if (road == CInstallerApp::Road::kInteractive && application) {
     CWizardApp wizard(installer, options.screenshot, page_limit);
     status = wizard.Run();
   } else {
+    if (road == CInstallerApp::Road::kInteractive) {
+      installer.Fail(CInstallerApp::kExitNoDisplay, "There is no display for the installer's windows",
+                     "no display for the wizard: set DISPLAY, or QT_QPA_PLATFORM=offscreen");
+    }
     installer.ExitInstance();
     status = installer.ExitStatus();
   }

@@ -16,8 +16,8 @@ struct SetupOptions {
   // --screenshot DIR: every window shown is saved there as a PNG, and the
   // wizard walks its pages by Next on its own.
   std::string screenshot;
-  // --stop-after-pages N: the run ends once N pages were shown (how the
-  // start-up benchmark measures the time to the first page).
+  // --stop-after-pages N: the run ends once N pages were shown, saying so
+  // on standard output (how the start-up benchmark sees the first page).
   std::string stop_after_pages;
   // The arguments left for the installer's command line, in order.
   std::vector<std::string> installer_arguments;

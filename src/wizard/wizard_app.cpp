@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <chrono>
+#include <cstdio>
 #include <future>
 #include <set>
 
@@ -194,6 +195,10 @@ void CWizardApp::SaveScreenshot(QWidget& window, const std::string& name) {
 void CWizardApp::OnPageShown(int index) {
   if (page_limit_ > 0 && ++pages_shown_ >= page_limit_) {
     SaveScreenshot(*wizard_, wizard_->Page(index)->Config().Section());
+    // Said at once, so that whoever waits for the page (the start-up
+    // benchmark) need not wait for the shutdown as well.
+    std::printf("setup: stopped after %d pages\n", pages_shown_);
+    std::fflush(stdout);
     wizard_->Quit();
     return;
   }
