@@ -54,6 +54,14 @@ bool DisplayAvailable() {
          std::getenv("WAYLAND_DISPLAY") != nullptr;
 }
 
+// Qt's own warnings (a platform that cannot raise windows, a runtime folder
+// it had to choose) are not the installer's to report, and would break its
+// one-line answer; its critical and fatal messages still reach standard
+// error.
+void ReportQtMessage(QtMsgType type, const QMessageLogContext&, const QString& text) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "setup: %s\n", qPrintable(text));
+}
+
 // Reads the system's font configuration and measures a text, the slowest
 // part of showing the first page, so that it can run on a second core while
 // the run environment is built.
@@ -101,6 +109,7 @@ int main(int argc, char** argv) {
   std::unique_ptr<QApplication> application;
   std::thread fonts;
   if (DisplayAvailable()) {
+    qInstallMessageHandler(ReportQtMessage);
     application = std::make_unique<QApplication>(argc, argv);
     fonts = std::thread(LoadFonts);
   }

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QMetaObject>
 #include <QScreen>
 
@@ -75,6 +76,7 @@ int CWizard::Create(const std::string& program_name) {
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
   setWindowTitle(pages::ToQString(program_name));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/128.png")));
   setObjectName(QString::fromStdString(class_name_));
   command_operator_.Init();
   return kCreated;

@@ -261,6 +261,7 @@ TEST_F(ControlsTest, AResultListIsFilledAgainEachTimeItsPageIsShown) {
 }
 
 TEST(ControlStyleTest, AFontIsMadeFromItsLogFont) {
+  const inktest::TempMachine machine;  // face names are text in the machine's code page
   const QFont base = pages::DefaultGuiFont();
   struct Case {
     LOGFONT font;
