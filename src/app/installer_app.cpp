@@ -10,8 +10,7 @@
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "profile/format.h"
-#include "wizard/cmd_operator.h"
-#include "wizard/silent_host.h"
+#include "wizard/dialog_service.h"
 
 namespace {
 
@@ -49,6 +48,8 @@ bool SettingFileAsksSilent(const std::string& setting_file) {
 CInstallerApp::CInstallerApp(std::string program_file_name, std::string command_line)
     : log_(std::move(program_file_name)), command_line_(std::move(command_line)) {
   SetLog(&log_);
+  // Until a window system offers to show them, questions go to the log.
+  wizard::SetDialogService(nullptr);
   auto modules = std::make_unique<CInstallerModules>();
   modules_ = modules.get();
   environment_ = std::make_unique<CGlobalVariable>(std::move(modules));

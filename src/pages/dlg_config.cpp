@@ -178,6 +178,7 @@ bool CDlgConfig::CreateObjects(bool modal, bool centre) {
       owner_->resize(width, height);
     }
     owner_->hide();
+    MirrorObjects();
     return true;
   }
   const int outer_width = width + border_width;
@@ -188,7 +189,22 @@ bool CDlgConfig::CreateObjects(bool modal, bool centre) {
   owner_->setGeometry(x, y, width, height);
   owner_->raise();
   owner_->setVisible(modal);
+  MirrorObjects();
   return true;
+}
+
+void CDlgConfig::MirrorObjects() {
+  if (owner_->layoutDirection() != Qt::RightToLeft) return;
+  // A right-to-left page counts x from its right edge, as its profile's
+  // positions are meant for the left-to-right layout.
+  const int width = owner_->width();
+  for (const auto& list : lists_) {
+    for (const CObjectList::Entry& entry : list->Objects()) {
+      if (entry.window == nullptr) continue;
+      const QRect rect = entry.window->geometry();
+      entry.window->move(width - rect.x() - rect.width(), rect.y());
+    }
+  }
 }
 
 void CDlgConfig::Clear() {

@@ -70,6 +70,9 @@ class CDlgConfig {
   // NUM_OF_OBJ.
   bool LoadObjects();
   const CMyProfile& Profile() const;
+  // Moves every object control to the mirrored place on a right-to-left
+  // page.
+  void MirrorObjects();
 
   CGlobalVariable& environment_;
   CBaseDlg* owner_ = nullptr;

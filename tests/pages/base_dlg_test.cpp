@@ -2,6 +2,7 @@
 #include <QPushButton>
 
 #include "page_fixture.h"
+#include "pages/init_window.h"
 #include "pages/normal_dlg.h"
 #include "pages/page_factory.h"
 #include "pages/page_text.h"
@@ -179,6 +180,51 @@ TEST(PageFactoryTest, TheFirstMarkerInTableOrderDecidesTheKind) {
       {"WELCOME",                     PageKind::kNone},
   };
   for (const Case& c : cases) EXPECT_EQ(pages::PageKindOfSection(c.section), c.kind) << c.section;
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(BaseDlgTest, ARightAlignedPageCountsPositionsFromItsRightEdge) {
+  const std::string page =
+      "[NORMAL.A]\nDLG_RECT = 0,0,500,360\nNUM_OF_OBJ = 1\nOBJ_0 = BUTTON.X\nFIXED_NEXT = NEXT.A\n"
+      "[BUTTON.X]\nNAME = X\nPOSITION = 10,300\nSIZE = 80,26\n[NEXT.A]\nPOSITION = 300,310\nSIZE = 90,26\n";
+  struct Case {
+    bool right_align;
+    int object_x;
+    int fixed_x;
+  };
+  const Case cases[] = {{false, 10, 300}, {true, 410, 110}};
+  for (const Case& c : cases) {
+    Start(page, c.right_align ? "[OPTION]\nRIGHT_ALIGN = 1\n" : "");
+    const auto shown = MakePage("NORMAL.A");
+    const auto& buttons = shown->Config().Objects(pages::ObjectKind::kButton).Objects();
+    ASSERT_EQ(buttons.size(), 1u);
+    ASSERT_NE(buttons[0].window, nullptr);
+    EXPECT_EQ(buttons[0].window->x(), c.object_x) << c.right_align;
+    QPushButton fixed(shown.get());
+    shown->ApplyFixedControl("FIXED_NEXT", &fixed, CBaseDlg::kFixedPlain);
+    EXPECT_EQ(fixed.x(), c.fixed_x) << c.right_align;
+    EXPECT_EQ(fixed.layoutDirection() == Qt::RightToLeft, c.right_align);
+  }
+}
+
+TEST_F(BaseDlgTest, TheInitialisationWindowAdvancesByItsSteps) {
+  Start("[INIT_WINDOW]\nDLG_RECT = 0,0,400,160\nPROGRESS_BAR = BAR\n[BAR]\nPOSITION = 20,100\nSIZE = 360,12\n");
+  CInitWindow window(Environment());
+  window.SetConfig("INIT_WINDOW");
+  window.CreatePage(nullptr);
+  EXPECT_EQ(window.Control(resources::kIdInitProgress)->geometry(), QRect(20, 100, 360, 12));
+  struct Step {
+    std::intptr_t wparam, lparam;
+    int progress;
+  };
+  const Step steps[] = {{0, 0, 1}, {60, 4, 1}, {0, 0, 16}, {0, 0, 31}, {90, 0, 46}, {0, 0, 61}};
+  for (const Step& step : steps) {
+    wizard::SendUserMessage(&window, wizard::UserMessage(wizard::WM_USER_STEP_PROGRESS, step.wparam, step.lparam));
+    EXPECT_EQ(window.Progress(), step.progress) << step.wparam << "/" << step.lparam;
+  }
 }
 
 }  // namespace
