@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <thread>
 #include <functional>
 #include <string>
 
 #include "app/installer_app.h"
+#include "app/periodic_call.h"
 #include "install/registry.h"
 #include "medium_machine.h"
 #include "platform/activation_channel.h"
@@ -148,6 +151,29 @@ TEST(InstallerAppTest, AnotherInstanceDecidesBySilenceAndByItsWindow) {
     }
     EXPECT_EQ(activations.load(), c.activations) << c.name;
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PeriodicCallTest, CallsUntilStoppedAndAStopEndsTheWaitAtOnce) {
+  std::atomic<int> calls{0};
+  app::PeriodicCall often;
+  ASSERT_TRUE(often.Start(std::chrono::milliseconds(1), [&] { ++calls; }));
+  EXPECT_FALSE(often.Start(std::chrono::milliseconds(1), [] {})) << "one thread at a time";
+  for (int i = 0; i < 5000 && calls < 3; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  often.Stop();
+  const int after_stop = calls;
+  EXPECT_GE(after_stop, 3);
+  std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  EXPECT_EQ(calls, after_stop);
+  // A thread waiting a whole hour still ends when stopped, without a call.
+  app::PeriodicCall rarely;
+  ASSERT_TRUE(rarely.Start(std::chrono::hours(1), [&] { ++calls; }));
+  rarely.Stop();
+  EXPECT_FALSE(rarely.Running());
+  EXPECT_EQ(calls, after_stop);
 }
 
 }  // namespace
