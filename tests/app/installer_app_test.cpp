@@ -30,12 +30,12 @@ struct StartUp {
 };
 
 StartUp RunStartUp(const std::string& command_line) {
+  CInstallerApp installer("setup.exe", command_line);
   std::vector<std::string> boxes;
   platform::SetMessageBoxHandler([&](const platform::MessageBoxRequest& request) {
     boxes.push_back(request.text);
     return 1;
   });
-  CInstallerApp installer("setup.exe", command_line);
   const CInstallerApp::Road road = installer.InitInstance();
   installer.ExitInstance();
   std::string log;
