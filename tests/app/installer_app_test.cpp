@@ -177,3 +177,19 @@ TEST(PeriodicCallTest, CallsUntilStoppedAndAStopEndsTheWaitAtOnce) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(InstallerAppTest, WithoutWindowsAQuestionIsLoggedAndAnswered) {
+  MediumMachine medium([](platform::MachineConfig& config) { config.is_administrator = false; });
+  medium.WriteMedium(std::string(inktest::kProgramInfo) +
+                     "[OPTION]\nDEVICE_INSTALL = 1\n[SYSTEM_REQUIREMENT]\nMSG_IS_NOT_ADMIN = Administrators only\n");
+  CInstallerApp installer("setup.exe", "/S");
+  EXPECT_EQ(installer.InitInstance(), CInstallerApp::Road::kEnd);
+  EXPECT_EQ(installer.ExitStatus(), CInstallerApp::kExitNotAdministrator);
+  std::string log;
+  platform::ReadWholeFile(installer.LogFile().Path(), log);
+  EXPECT_NE(log.find("Message Box [Product] : Administrators only"), std::string::npos) << log;
+}
+
+}  // namespace
