@@ -4,7 +4,9 @@
 #include <cctype>
 #include <string>
 
+#include "pages/license_dlg.h"
 #include "pages/normal_dlg.h"
+#include "pages/select_type_dlg.h"
 #include "profile/format.h"
 #include "profile/log.h"
 
@@ -61,6 +63,8 @@ std::unique_ptr<CBaseDlg> CreatePage(PageKind kind, CGlobalVariable& environment
   switch (kind) {
     case PageKind::kNone: return nullptr;
     case PageKind::kNormal: return std::make_unique<CNormalDlg>(environment, parent);
+    case PageKind::kLicense: return std::make_unique<CLicenseDlg>(environment, parent);
+    case PageKind::kSelectType: return std::make_unique<CSelectTypeDlg>(environment, parent);
     default:
       Log().Write(profile::Format("Page kind %s is not available yet: shown as a plain page", PageKindMarker(kind)));
       return std::make_unique<CNormalDlg>(environment, parent);

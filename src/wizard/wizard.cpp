@@ -10,6 +10,7 @@
 
 #include "app/global_variable.h"
 #include "install/registry.h"
+#include "pages/my_message_box.h"
 #include "pages/page_factory.h"
 #include "pages/page_text.h"
 #include "platform/code_page_text.h"
@@ -302,10 +303,11 @@ void CWizard::PostCommand(wizard::CommandRecord record) {
 }
 
 int CWizard::AskUser(std::string_view text, std::uint32_t style) {
-  wizard::BoxRequest request{wizard::BoxKind::kInstaller, std::string(text),
-                             environment_.ProgramInfo().ProgramName(), style,
-                             wizard::InstallerButtonsOfStyle(style).texts};
-  return wizard::Ask(request);
+  // A box without text cannot be set up; no button was pressed then, so the
+  // question is never taken as confirmed.
+  CMyMessageBox box(environment_, this);
+  if (!box.Setup(text, {}, style)) return 0;
+  return box.DoModal();
 }
 
 void CWizard::LanguageChanged() {

@@ -20,6 +20,7 @@
 #include "platform/message_box.h"
 #include "platform/process.h"
 #include "profile/format.h"
+#include "wizard/qt_dialog_service.h"
 #include "wizard/run_command.h"
 #include "wizard/window_messages.h"
 
@@ -84,6 +85,11 @@ bool CWizardApp::Start() {
     wizard_->SetPageShownHook([this](int index) { OnPageShown(index); });
   }
   SetCommandOperator(&wizard_->CommandOperator());
+  // Questions appear on screen unless someone else answers them already (a
+  // test) or the run only takes pictures of its pages.
+  if (wizard::DialogService() == nullptr && screenshot_folder_.empty()) {
+    wizard::SetDialogService(new wizard::CQtDialogService(environment, wizard_.get()));
+  }
   app::WaitNoPendingInstall(false, environment.Modules());
 
   const CMyProfile& configure = environment.Profiles().Configure();

@@ -1,0 +1,54 @@
+#include "pages/select_type_dlg.h"
+
+#include "app/global_variable.h"
+#include "pages/radio_group.h"
+#include "profile/format.h"
+
+namespace {
+
+constexpr std::uint32_t kDefaultChoice = 0;
+
+}  // namespace
+
+CSelectTypeDlg::CSelectTypeDlg(CGlobalVariable& environment, QWidget* parent)
+    : CBaseDlg(environment, resources::kTemplateSelectType, parent) {}
+
+std::vector<QAbstractButton*> CSelectTypeDlg::Radios() const {
+  std::vector<QAbstractButton*> radios;
+  for (int n = 0; n < kChoiceCount; ++n) radios.push_back(qobject_cast<QAbstractButton*>(Control(kIdFirstChoice + n)));
+  return radios;
+}
+
+bool CSelectTypeDlg::SetFixedControls() {
+  CBaseDlg::SetFixedControls();
+  ApplyFixedControl("FIXED_NEXT", Control(resources::kIdNext), kFixedPlain);
+  for (int n = 0; n < kChoiceCount; ++n) {
+    QWidget* radio = Control(kIdFirstChoice + n);
+    if (radio == nullptr) continue;
+    const std::string key = profile::Format("FIXED_RADIO_%d", n);
+    ApplyFixedControl(key.c_str(), radio, kFixedPlain);
+    COLORREF colour = 0;
+    radio->setAutoFillBackground(false);
+    if (GetObjectBackColor(key.c_str(), colour)) pages::FillBackground(*radio, colour);
+  }
+  std::uint32_t init = kDefaultChoice;
+  Environment().Profiles().Configure().GetDword(Config().Section().c_str(), "FIXED_RADIO_INIT", &init);
+  choice_ = static_cast<int>(init);
+  pages::CheckIndex(Radios(), choice_);
+  return true;
+}
+
+void CSelectTypeDlg::OnControlClicked(int id) {
+  if (id != resources::kIdNext) {
+    CBaseDlg::OnControlClicked(id);
+    return;
+  }
+  choice_ = pages::CheckedIndex(Radios());
+  const std::size_t target = choice_ >= 0 && choice_ < kChoiceCount ? static_cast<std::size_t>(choice_) + 1 : 1;
+  // The target stands in for the first parameter only while Next is run.
+  std::string& first = MutableNextCommand().parameters[0];
+  const std::string saved = first;
+  first = NextCommand().Parameter(target);
+  CBaseDlg::OnControlClicked(id);
+  MutableNextCommand().parameters[0] = saved;
+}
