@@ -69,6 +69,16 @@ QStyle::StandardPixmap PixmapOfIcon(CMyMessageBox::BoxIcon icon) {
   return QStyle::SP_MessageBoxInformation;
 }
 
+// The text button `id` has in the box's template.
+QString TemplateText(int id) {
+  if (const resources::DialogTemplate* dialog = resources::FindDialogTemplate(resources::kTemplateMessageBox)) {
+    for (const resources::TemplateControl& control : dialog->controls) {
+      if (control.id == id) return QString::fromUtf8(control.text);
+    }
+  }
+  return {};
+}
+
 // Profile text for a window; a CR LF pair is one line break.
 QString WindowText(const std::string& text) { return pages::ToQString(text).replace(QStringLiteral("\r\n"), "\n"); }
 
@@ -118,11 +128,12 @@ bool CMyMessageBox::Setup(std::string_view text, std::string_view caption, std::
   const ButtonMessages& messages = MessagesOfStyle(type);
   button_texts_.clear();
   const CMyProfile& strings = environment_.Profiles().String();
-  for (auto [key, button] : {std::pair{messages.left, left_}, std::pair{messages.right, right_}}) {
+  for (auto [key, id] : {std::pair{messages.left, kIdLeftButton}, std::pair{messages.right, kIdRightButton}}) {
+    auto* button = qobject_cast<QPushButton*>(Control(id));
     if (key == nullptr || button == nullptr) continue;
     std::string name;
     // A missing message leaves the button its template text.
-    if (strings.GetString("MESSAGES", key, name)) button->setText(pages::ToQString(name));
+    button->setText(strings.GetString("MESSAGES", key, name) ? pages::ToQString(name) : TemplateText(id));
     button_texts_.push_back(pages::FromQString(button->text()));
   }
   if (right_ != nullptr) right_->setVisible(messages.right != nullptr);

@@ -95,8 +95,10 @@ TEST_F(MessageBoxTest, AnEmptyTextSetsNothingUpAndAsksNothing) {
 }
 
 TEST_F(MessageBoxTest, WithoutMessagesTheButtonsKeepTheTemplateTexts) {
-  UseMessages("");
   CMyMessageBox box(Environment());
+  ASSERT_TRUE(box.Setup("Quit?", "", 0x34));
+  EXPECT_EQ(box.Request().buttons, (Strings{"Ja", "Nein"}));
+  UseMessages("");
   ASSERT_TRUE(box.Setup("Quit?", "", 0x34));
   box.DoModal();
   EXPECT_EQ(dialogs_.asked.back().buttons, (Strings{"OK", "Cancel"}));
