@@ -107,30 +107,32 @@ TEST_F(LicenseDlgTest, TheFileNamedForTheLanguageIsShownAgainAfterALanguageChang
 
 TEST_F(LicenseDlgTest, NextIsEnabledOnlyWhileTheUserAgrees) {
   struct Case {
-    const char* name;
-    std::string radios;  // lines of the page section
+    bool yes_shown;    // FIXED_RADIO_0 names an object
+    bool no_shown;     // FIXED_RADIO_1 names an object
+    const char* init;  // FIXED_RADIO_INIT
     int agreement;
     bool next_enabled;
-    bool yes_shown;
-    bool no_shown;
   };
   const Case cases[] = {
-      {"both, no init",    kBothRadios,                                    CLicenseDlg::kDisagree, false, true,  true},
-      {"both, init 0",     std::string(kBothRadios) + "FIXED_RADIO_INIT = 0\n", CLicenseDlg::kAgree, true, true, true},
-      {"both, init 1",     std::string(kBothRadios) + "FIXED_RADIO_INIT = 1\n", CLicenseDlg::kDisagree, false, true, true},
-      {"both, init 7",     std::string(kBothRadios) + "FIXED_RADIO_INIT = 7\n", CLicenseDlg::kNoChoice, false, true, true},
-      {"only yes",         "FIXED_RADIO_0 = LICENSE.YES\n",                CLicenseDlg::kDisagree, true,  true,  false},
-      {"only no, init 0",  "FIXED_RADIO_1 = LICENSE.NO\nFIXED_RADIO_INIT = 0\n", CLicenseDlg::kAgree, true, false, true},
+      {true,  true,  nullptr, CLicenseDlg::kDisagree, false},
+      {true,  true,  "0",     CLicenseDlg::kAgree,    true},
+      {true,  true,  "1",     CLicenseDlg::kDisagree, false},
+      {true,  true,  "7",     CLicenseDlg::kNoChoice, false},
+      {true,  false, nullptr, CLicenseDlg::kDisagree, true},
+      {false, true,  "0",     CLicenseDlg::kAgree,    true},
   };
   for (const Case& c : cases) {
-    Start(LicensePage(c.radios));
+    const std::string radios = std::string(c.yes_shown ? "FIXED_RADIO_0 = LICENSE.YES\n" : "") +
+                               (c.no_shown ? "FIXED_RADIO_1 = LICENSE.NO\n" : "") +
+                               (c.init ? std::string("FIXED_RADIO_INIT = ") + c.init + "\n" : "");
+    Start(LicensePage(radios));
     const auto page = MakePage();
-    EXPECT_EQ(page->CurrentAgreement(), c.agreement) << c.name;
-    EXPECT_EQ(Checked(*page, CLicenseDlg::kIdAgree), c.agreement == CLicenseDlg::kAgree) << c.name;
-    EXPECT_EQ(Checked(*page, CLicenseDlg::kIdDisagree), c.agreement == CLicenseDlg::kDisagree) << c.name;
-    EXPECT_EQ(page->Control(resources::kIdNext)->isEnabled(), c.next_enabled) << c.name;
-    EXPECT_EQ(page->Control(CLicenseDlg::kIdAgree)->isVisible(), c.yes_shown) << c.name;
-    EXPECT_EQ(page->Control(CLicenseDlg::kIdDisagree)->isVisible(), c.no_shown) << c.name;
+    EXPECT_EQ(page->CurrentAgreement(), c.agreement) << radios;
+    EXPECT_EQ(Checked(*page, CLicenseDlg::kIdAgree), c.agreement == CLicenseDlg::kAgree) << radios;
+    EXPECT_EQ(Checked(*page, CLicenseDlg::kIdDisagree), c.agreement == CLicenseDlg::kDisagree) << radios;
+    EXPECT_EQ(page->Control(resources::kIdNext)->isEnabled(), c.next_enabled) << radios;
+    EXPECT_EQ(page->Control(CLicenseDlg::kIdAgree)->isVisible(), c.yes_shown) << radios;
+    EXPECT_EQ(page->Control(CLicenseDlg::kIdDisagree)->isVisible(), c.no_shown) << radios;
   }
 }
 
