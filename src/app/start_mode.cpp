@@ -1,5 +1,7 @@
 #include "app/start_mode.h"
 
+#include <vector>
+
 #include "app/global_variable.h"
 #include "app/text_helpers.h"
 #include "profile/format.h"
@@ -10,24 +12,33 @@ namespace app {
 
 namespace {
 
-// What begins an option once the hyphens that begin arguments are marked.
-constexpr char kOptionMark[] = "/";
-
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-// `text` with every "-" that begins an argument turned into kOptionMark.
-// Neither the hyphen nor a blank, tab or double quote is ever the second
-// byte of a double-byte character, so the bytes can be looked at one by
-// one.
-std::string MarkHyphenOptions(std::string_view text) {
-  std::string marked(text);
-  for (std::size_t at = 0; at < marked.size(); ++at) {
-    if (marked[at] != '-') continue;
-    std::size_t start = at;
-    if (start > 0 && marked[start - 1] == '"') --start;  // an argument in double quotes
-    if (start == 0 || IsBlank(marked[start - 1])) marked[at] = kOptionMark[0];
+// Whether the byte at `at` of `text` begins an option: "/" anywhere, "-"
+// only where an argument begins, at the start or after a blank or a tab,
+// with at most an opening double quote between.
+bool BeginsOption(std::string_view text, std::size_t at) {
+  if (text[at] == '/') return true;
+  if (text[at] != '-') return false;
+  std::size_t start = at;
+  if (start > 0 && text[start - 1] == '"') --start;
+  return start == 0 || IsBlank(text[start - 1]);
+}
+
+// The pieces of `text` between the bytes that begin options, without empty
+// ones; text before the first of them is a piece too. None of "/", "-",
+// blank, tab or double quote is ever the second byte of a double-byte
+// character, so the bytes can be looked at one by one.
+std::vector<std::string_view> SplitOptions(std::string_view text) {
+  std::vector<std::string_view> options;
+  std::size_t start = 0;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    if (!BeginsOption(text, at)) continue;
+    if (at > start) options.push_back(text.substr(start, at - start));
+    start = at + 1;
   }
-  return marked;
+  if (text.size() > start) options.push_back(text.substr(start));
+  return options;
 }
 
 char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
@@ -52,12 +63,10 @@ int ReadCommandLine(std::string_view text, CGlobalVariable& environment, bool& s
     Log().Write(profile::Format("The command line of %d bytes is too long, so it is ignored", text.size()));
     return kStartInstall;
   }
-  const std::string marked = MarkHyphenOptions(text);
   int mode = kStartInstall;
-  char token[kMaxCommandLine + 1];
-  for (int index = 0; GetToken(marked.c_str(), kOptionMark, index, token, sizeof token); ++index) {
-    const std::string value(wizard::TrimBlanksAndQuotes(token + 1));
-    switch (UpperAscii(token[0])) {
+  for (const std::string_view option : SplitOptions(text)) {
+    const std::string value(wizard::TrimBlanksAndQuotes(option.substr(1)));
+    switch (UpperAscii(option[0])) {
       case 'A': environment.InstallEnv().SetDestination(value); break;
       case 'D': mode = kStartDeleteAll; break;
       case 'L': environment.SetLanguage(TextToNumber(value.c_str()), false); break;

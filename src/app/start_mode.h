@@ -36,20 +36,20 @@ std::string BuildCommandLineText(const std::vector<std::string>& arguments);
 
 // Reads the command line `text` (logged as "Parameter : ...") and returns
 // the start mode it asks for: kStartInstall, or the last of kStartDeleteAll
-// ("D"), kStartReinstall ("R") and kStartUninstall ("U"). Options begin with
-// "/" anywhere, or with "-" at the start of an argument: at the start of
-// the text or after a blank or a tab, also when an opening double quote
-// comes between. So a hyphen inside a value stays part of it
-// ("/AC:\Old-Data" is that directory, not "C:\Old" and a delete-all). The
-// letter after it, in either case, selects the option; the rest, trimmed of
-// blanks, tabs and double quotes, is its value: "A" the destination, "L"
-// the language id (decimal, or hexadecimal with "0x"), set not
-// interactively, "P" the port (which then counts as found), "S" sets
-// `silent`. Text before the first option is read as one too; an option
-// beginning with any other character is ignored. A text longer than kMaxCommandLine bytes
-// is logged as too long and ignored whole, since any part of it read alone
-// could be a cut destination or miss an option that changes the mode: the
-// run then starts as a plain installation with its wizard.
+// ("D"), kStartReinstall ("R") and kStartUninstall ("U"). An option begins
+// with "/" anywhere, or with "-" where an argument begins: at the start of
+// the text or after a blank or a tab, an opening double quote allowed
+// between. So a hyphen inside a value stays part of it ("/AC:\Old-Data" is
+// that directory, not "C:\Old" and a delete-all). The option's first
+// character, in either case, selects it; the rest, trimmed of blanks, tabs
+// and double quotes, is its value: "A" the destination, "L" the language id
+// (decimal, or hexadecimal with "0x"), set not interactively, "P" the port,
+// which then counts as found; "S" sets `silent`. Text before the first
+// option is read as one too; one that begins with any other character is
+// ignored. A text longer than kMaxCommandLine bytes is logged as too long
+// and ignored whole: any part of it read alone could give a cut destination
+// or miss an option that changes the mode, so the run starts as a plain
+// installation with its wizard.
 int ReadCommandLine(std::string_view text, CGlobalVariable& environment, bool& silent);
 
 }  // namespace app

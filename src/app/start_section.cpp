@@ -70,7 +70,8 @@ int SelectStartSection(int start_mode, CGlobalVariable& environment,
     Log().Write(profile::Format("Start Section is [%s]", start_section));
     return kStartInvalid;
   }
-  CRegistry::SetValue(environment.RegistryKeys().Installing().c_str(), "Setup_Type", static_cast<std::uint32_t>(result));
+  CRegistry::SetValue(environment.RegistryKeys().Installing().c_str(), "Setup_Type",
+                      static_cast<std::uint32_t>(result));
   if (result == kStartInstall && environment.Options().Agfa()) {
     const std::string agfa = profile::Format("%s.%s", start_section, "AGFA");
     if (configure.HasSection(agfa.c_str())) start_section = agfa;
