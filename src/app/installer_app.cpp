@@ -82,6 +82,12 @@ CInstallerApp::Road CInstallerApp::InitInstance() {
          "another installer of this product is running");
     return Road::kEnd;
   }
+  // Whether the run has windows is settled before anything may ask the
+  // user: a run without windows never shows a question, it logs it.
+  start_mode_ = app::ReadCommandLine(command_line_, environment, silent_);
+  const bool script = start_mode_ == app::kStartInstall && SettingFileAsksSilent(environment.Profiles().SettingFile());
+  if (script) silent_ = true;
+  if (silent_) wizard::SetDialogService(nullptr);
   if (environment.Options().DeviceInstall() && environment.Os().family != app::kOsFamilyWindows9x && !app::IsAdmin()) {
     std::string message;
     if (environment.Profiles().Data().GetString("SYSTEM_REQUIREMENT", "MSG_IS_NOT_ADMIN", message)) {
@@ -90,7 +96,6 @@ CInstallerApp::Road CInstallerApp::InitInstance() {
       return Road::kEnd;
     }
   }
-  start_mode_ = app::ReadCommandLine(command_line_, environment, silent_);
   if (start_mode_ == app::kStartInstall) {
     std::string destination;
     if (!HasInstalledDestination(environment, destination)) {
@@ -101,10 +106,7 @@ CInstallerApp::Road CInstallerApp::InitInstance() {
         return Road::kEnd;
       }
     }
-    if (SettingFileAsksSilent(environment.Profiles().SettingFile())) {
-      silent_ = true;
-      start_mode_ = app::kStartScript;
-    }
+    if (script) start_mode_ = app::kStartScript;
   }
   if (silent_) {
     // Two silent runs side by side would share the Installing key.

@@ -22,6 +22,7 @@
 #include "platform/machine.h"
 #include "platform/module_file.h"
 #include "profile/format.h"
+#include "wizard/qt_dialog_service.h"
 #include "wizard/wizard_app.h"
 
 namespace {
@@ -113,8 +114,17 @@ int main(int argc, char** argv) {
     application = std::make_unique<QApplication>(argc, argv);
     fonts = std::thread(LoadFonts);
   }
+  // Questions of the start-up (rights, requirements) appear on screen, unless
+  // the run turns out to have no windows or only takes pictures.
+  std::unique_ptr<wizard::CQtDialogService> start_up_questions;
+  if (application && options.screenshot.empty() && page_limit == 0) {
+    start_up_questions = std::make_unique<wizard::CQtDialogService>(installer.Environment(), nullptr);
+    wizard::SetDialogService(start_up_questions.get());
+  }
   const CInstallerApp::Road road = installer.InitInstance();
   if (fonts.joinable()) fonts.join();
+  // The wizard asks over its own window.
+  start_up_questions.reset();
   int status = CInstallerApp::kExitSuccess;
   if (road == CInstallerApp::Road::kInteractive && application) {
     CWizardApp wizard(installer, options.screenshot, page_limit);

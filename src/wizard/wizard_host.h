@@ -52,7 +52,8 @@ class IWizardHost {
 
   // Shows `text` in the installer's own message box, captioned with the
   // program name, with `style`'s icon and buttons; answers the number of
-  // the button pressed, counted from 1.
+  // the button pressed, counted from 1, or 0 when an empty text left
+  // nothing to show.
   virtual int AskUser(std::string_view text, std::uint32_t style) = 0;
 
   // The language was changed by the user: the windows are built again in
