@@ -18,6 +18,7 @@
 #include "pages/bitmap_lookup.h"
 #include "pages/my_button.h"
 #include "pages/my_static.h"
+#include "pages/object_info.h"
 #include "pages/object_kind.h"
 #include "pages/page_text.h"
 #include "wizard/run_command.h"
@@ -82,7 +83,7 @@ bool CBaseDlg::CreatePage(QWidget* parent) {
 
   if (modal_) {
     for (ModalButton id : kModalButtons) {
-      auto* button = new QPushButton(this);
+      auto* button = new CMyButton(this);
       button->setProperty(kControlIdProperty, static_cast<int>(id));
       button->setGeometry(0, 0, 10, 10);
       button->hide();
@@ -189,7 +190,15 @@ bool CBaseDlg::SetFixedControls() {
     for (const ModalButtonKey& button : kModalButtonKeys) {
       std::string section;
       if (!FixedObjectSection(button.key, section)) continue;
-      ApplyFixedControl(button.key, Control(button.id), kFixedPlain);
+      // The button runs the command of its object, read with the object's
+      // own BASE_ON, before it is placed like every fixed control.
+      OBJECT_INFO& object = modal_objects_[button.id];
+      object = OBJECT_INFO();
+      pages::ReadObjectFromSection(environment_, section, object);
+      auto* skinned = static_cast<CMyButton*>(Control(button.id));
+      skinned->SetInfo(object.text, &object, object.position.x, object.position.y);
+      if (object.has_font) skinned->SetFont(object.font);
+      ApplyFixedControl(button.key, skinned, kFixedPlain);
     }
   }
   return true;

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "pages/dlg_config.h"
+#include "pages/object_info.h"
 #include "resources/dialog_templates.h"
 #include "profile/geometry.h"
 #include "wizard/command_record.h"
@@ -119,6 +120,8 @@ class CBaseDlg : public QWidget, public wizard::IUserMessageTarget {
   bool modal_ = false;
   bool activated_ = false;
   std::map<int, QWidget*> controls_;
+  // The objects of the buttons of a modal page, by control id.
+  std::map<int, OBJECT_INFO> modal_objects_;
   QEventLoop* modal_loop_ = nullptr;
   int modal_result_ = kResultCancel;
 };

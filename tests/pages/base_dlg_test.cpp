@@ -137,13 +137,18 @@ TEST_F(BaseDlgTest, ItemTypeFlagsComeFromThePageOrItsBase) {
 
 TEST_F(BaseDlgTest, AModalPageEndsWithItsButtons) {
   Start("[NORMAL.ASK]\nDLG_RECT = 0,0,300,200\nFIXED_BTN_MODAL_OK = OK.BUTTON\nFIXED_BTN_MODAL_CANCEL = CANCEL.BUTTON\n"
-        "[OK.BUTTON]\nPOSITION = 10,150\nSIZE = 80,24\nNAME = OK\n"
-        "[CANCEL.BUTTON]\nPOSITION = 100,150\nSIZE = 80,24\nNAME = Cancel\n");
+        "[OK.BUTTON]\nBASE_ON = OK.BASE\nPOSITION = 10,150\nSIZE = 80,24\nNAME = OK\n"
+        "[OK.BASE]\nCMD_TYPE = CT_SET_SETUP_TYPE\nCMD_PARAM1 = REINST\n"
+        "[CANCEL.BUTTON]\nPOSITION = 100,150\nSIZE = 80,24\nNAME = Cancel\nCMD_TYPE = CT_DLG_BACK\n");
   struct Case {
     int button;
     int result;
+    Strings posted;  // the command of the button's object, BASE_ON included
   };
-  const Case cases[] = {{CBaseDlg::kModalOk, CBaseDlg::kResultOk}, {CBaseDlg::kModalCancel, CBaseDlg::kResultCancel}};
+  const Case cases[] = {
+      {CBaseDlg::kModalOk,     CBaseDlg::kResultOk,     {"CT_SET_SETUP_TYPE(REINST)"}},
+      {CBaseDlg::kModalCancel, CBaseDlg::kResultCancel, {"CT_DLG_BACK()"}},
+  };
   for (const Case& c : cases) {
     CNormalDlg page(Environment(), nullptr);
     page.SetConfig("NORMAL.ASK");
@@ -153,6 +158,7 @@ TEST_F(BaseDlgTest, AModalPageEndsWithItsButtons) {
       Click(page.Control(c.button));
     });
     EXPECT_EQ(page.DoModal(), c.result) << c.button;
+    EXPECT_EQ(TakePosted(), c.posted) << c.button;
     EXPECT_TRUE(back_hidden) << "a modal button without object stays hidden";
     EXPECT_TRUE(page.IsModal());
   }
