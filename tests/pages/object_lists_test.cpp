@@ -114,7 +114,8 @@ TEST_F(ControlsTest, TextsAreDrawnOverThePageAndOnlyTheDescriptionFillsItsBackgr
 }
 
 TEST_F(ControlsTest, ATextViewShowsItsFileOfTheMediumAndWithoutItThereIsNone) {
-  medium_.Write("data/readme.txt", std::string("First line\r\nSecond line\0Hidden", 33));
+  constexpr char kReadme[] = "First line\r\nSecond line\0Hidden";
+  medium_.Write("data/readme.txt", std::string(kReadme, sizeof kReadme - 1));
   Start(std::string("[NORMAL.A]\n") + inktest::kPageRect +
         "NUM_OF_OBJ = 3\nOBJ_0 = EDIT.README\nOBJ_1 = EDIT.MISSING\nOBJ_2 = EDIT.UNNAMED\n"
         "[EDIT.README]\nPOSITION = 10,10\nSIZE = 200,100\nTEXT_FILE = .\\data\\readme.txt\n"
