@@ -84,17 +84,19 @@ TEST(MediumDriveTest, AMediumInsideADriveUsesItOthersBecomeCdRomDrives) {
   EXPECT_NE(error.find("not a directory"), std::string::npos) << error;
 }
 
-// Runs the setup program with `arguments`; its exit status and what it
-// wrote to standard output and standard error.
+// Runs the setup program with `arguments` on Qt's offscreen platform, or
+// with no display at all when `display` is false; its exit status and what
+// it wrote to standard output and standard error.
 struct SetupRun {
   int status = -1;
   std::string output;
 };
 
-SetupRun RunSetup(const std::string& arguments) {
+SetupRun RunSetup(const std::string& arguments, bool display = true) {
   const char* bin = std::getenv("INKSTALL_BIN_DIR");
-  const std::string command =
-      "QT_QPA_PLATFORM=offscreen " + std::string(bin ? bin : ".") + "/setup " + arguments + " 2>&1";
+  const std::string environment =
+      display ? "QT_QPA_PLATFORM=offscreen " : "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY ";
+  const std::string command = environment + std::string(bin ? bin : ".") + "/setup " + arguments + " 2>&1";
   SetupRun run;
   FILE* pipe = ::popen(command.c_str(), "r");
   if (pipe == nullptr) return run;
@@ -138,6 +140,18 @@ TEST(SetupProgramTest, WalksTheDemoMediumsPagesAndSavesEachAsAPicture) {
                            "End of installation"}) {
     EXPECT_NE(text.find(line), std::string::npos) << line;
   }
+}
+
+TEST(SetupProgramTest, WithoutADisplayOnlyTheWizardFails) {
+  inktest::TempMachine temp;
+  const std::string arguments = "--machine " + Quoted(temp.dir()) + " --medium " + Quoted(INKSTALL_DEMO_MEDIUM);
+  const SetupRun wizard = RunSetup(arguments, false);
+  EXPECT_EQ(wizard.status, 9) << wizard.output;
+  EXPECT_TRUE(wizard.output.starts_with("setup: no display for the wizard")) << wizard.output;
+  EXPECT_EQ(std::count(wizard.output.begin(), wizard.output.end(), '\n'), 1) << wizard.output;
+  // A removal without windows needs no display: the demo has nothing to remove.
+  const SetupRun silent = RunSetup(arguments + " /S /D", false);
+  EXPECT_EQ(silent.status, 0) << silent.output;
 }
 
 TEST(SetupProgramTest, ASecondStartOfAnInstallerSaysAnotherRuns) {
