@@ -32,8 +32,10 @@ PageTest::~PageTest() {
   wizard::SetDialogService(nullptr);
 }
 
-void PageTest::Start(const std::string& configure, const std::string& data_extra, const std::string& commands) {
-  medium_.WriteMedium(std::string(kProgramInfo) + "[OS_DEFINE]\n0X00020A00.64 = W10_64\n" + data_extra);
+void PageTest::Start(const std::string& configure, const std::string& data_extra, const std::string& commands,
+                     const std::string& english_messages) {
+  medium_.WriteMedium(std::string(kProgramInfo) + "[OS_DEFINE]\n0X00020A00.64 = W10_64\n" + data_extra,
+                      english_messages);
   medium_.Write("data/ovinst.ovi", configure);
   medium_.Write("data/ovinst.cmd", commands);
   SetCommandOperator(nullptr);

@@ -41,9 +41,11 @@ class PageTest : public testing::Test {
   ~PageTest() override;
 
   // Writes the medium with `configure` as its configure profile, `data_extra`
-  // in its data file (which names the running system W10_64) and `commands`
-  // as its command profile, and builds the run environment.
-  void Start(const std::string& configure, const std::string& data_extra = "", const std::string& commands = "");
+  // in its data file (which names the running system W10_64), `commands` as
+  // its command profile and `english_messages` in the English string file,
+  // and builds the run environment.
+  void Start(const std::string& configure, const std::string& data_extra = "", const std::string& commands = "",
+             const std::string& english_messages = "");
   // The commands pages posted since the last call, as "TYPE(p1,p2,…)" with
   // empty trailing parameters left out.
   std::vector<std::string> TakePosted();

@@ -220,3 +220,31 @@ TEST(UserMessageTest, AWorkerThreadsSendIsHandledOnTheMainThreadAndAnswers) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(WizardTest, ALanguageChangeRebuildsEveryPageInTheNewLanguage) {
+  medium_.Write("data/String/Lang_GR.str", "[MESSAGES]\nTITLE = Willkommen\n");
+  SetCommandOperator(nullptr);
+  wizard_.reset();
+  Start(std::string("[NORMAL.A]\nCAPTION = @TITLE@\n[NORMAL.B]\nCAPTION = @TITLE@\n[INSTALL_START_INFO]\n"),
+        "[PROGRAM_LANG_INFO]\n0x0009\n0x0007\n[LANGUAGE_ABBR]\n0X0009 = EN\n0X0007 = GR\n", "",
+        "TITLE = Welcome\n");
+  wizard_ = std::make_unique<CWizard>(Environment(), Modules(), end_of_run_, printers_);
+  ASSERT_EQ(wizard_->Create("Product"), CWizard::kCreated);
+  SetCommandOperator(&wizard_->CommandOperator());
+  wizard_->Init("INSTALL_START_INFO", nullptr);
+  for (const char* line : {"CT_OPEN_DLG = NORMAL.A", "CT_OPEN_DLG = NORMAL.B"}) {
+    wizard_->CommandOperator().RunCommandLine(line);
+    Settle();
+  }
+  EXPECT_EQ(wizard_->windowTitle().toStdString(), "Welcome");
+  wizard_->CommandOperator().RunCommandLine("CT_CHANGE_LANG = 0x0007");
+  Settle();
+  EXPECT_EQ(Shown(), "NORMAL.B") << "the current page is shown again";
+  EXPECT_EQ(wizard_->windowTitle().toStdString(), "Willkommen");
+  EXPECT_EQ(wizard_->Page(0)->Config().Caption(), "Willkommen") << "pages not shown are rebuilt too";
+  EXPECT_TRUE(wizard_->Page(0)->isHidden());
+}
+
+}  // namespace
