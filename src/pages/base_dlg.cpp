@@ -19,6 +19,7 @@
 #include "pages/my_button.h"
 #include "pages/my_static.h"
 #include "pages/object_info.h"
+#include "pages/object_window.h"
 #include "pages/object_kind.h"
 #include "pages/page_text.h"
 #include "wizard/run_command.h"
@@ -30,7 +31,6 @@ using wizard::UserMessage;
 namespace {
 
 constexpr int kDescriptionId = 0xFFFF;
-constexpr const char* kControlIdProperty = "controlId";
 
 constexpr CBaseDlg::ModalButton kModalButtons[] = {CBaseDlg::kModalOk, CBaseDlg::kModalNext, CBaseDlg::kModalBack,
                                                    CBaseDlg::kModalCancel};
@@ -76,7 +76,7 @@ bool CBaseDlg::CreatePage(QWidget* parent) {
   CreateTemplateControls();
 
   auto* description = new CMyStatic(this);
-  description->setProperty(kControlIdProperty, kDescriptionId);
+  description->setProperty(pages::kControlIdProperty, kDescriptionId);
   description->SetFillBackground(true);
   description->setGeometry(0, 0, 10, 10);
   description_control_ = description;
@@ -84,7 +84,7 @@ bool CBaseDlg::CreatePage(QWidget* parent) {
   if (modal_) {
     for (ModalButton id : kModalButtons) {
       auto* button = new CMyButton(this);
-      button->setProperty(kControlIdProperty, static_cast<int>(id));
+      button->setProperty(pages::kControlIdProperty, static_cast<int>(id));
       button->setGeometry(0, 0, 10, 10);
       button->hide();
       connect(button, &QPushButton::clicked, this, [this, id] { OnControlClicked(id); });
@@ -108,7 +108,7 @@ void CBaseDlg::CreateTemplateControls() {
   for (const resources::TemplateControl& control : dialog->controls) {
     QWidget* widget = CreateTemplateControl(control);
     if (widget == nullptr) continue;
-    widget->setProperty(kControlIdProperty, static_cast<int>(control.id));
+    widget->setProperty(pages::kControlIdProperty, static_cast<int>(control.id));
     widget->setObjectName(QString::number(control.id));
     widget->setGeometry(control.x, control.y, control.width, control.height);
     widget->setVisible(control.visible);
@@ -179,12 +179,7 @@ bool CBaseDlg::SetFixedControls() {
     ApplyFixedControl("NORMAL_DESC", description_control_, kFixedPlain);
     if (auto* label = qobject_cast<QLabel*>(description_control_)) description_ = pages::FromQString(label->text());
     COLORREF colour = 0;
-    if (GetObjectBackColor("NORMAL_DESC", colour)) {
-      description_control_->setAutoFillBackground(true);
-      QPalette palette = description_control_->palette();
-      palette.setColor(QPalette::Window, pages::ToQColor(colour));
-      description_control_->setPalette(palette);
-    }
+    if (GetObjectBackColor("NORMAL_DESC", colour)) pages::SetBackgroundColour(*description_control_, colour);
   }
   if (modal_) {
     for (const ModalButtonKey& button : kModalButtonKeys) {
@@ -242,11 +237,7 @@ bool CBaseDlg::ApplyFixedControl(const char* key, QWidget* control, int kind) {
   if (profile.GetDword(section.c_str(), "ENABLE", &enable)) control->setEnabled(enable != 0);
   if (kind == kFixedStatic) {
     COLORREF colour = 0;
-    if (profile.GetControl(section.c_str(), "BACK_COLOR", &colour)) {
-      QPalette palette = control->palette();
-      palette.setColor(QPalette::Window, pages::ToQColor(colour));
-      control->setPalette(palette);
-    }
+    if (profile.GetControl(section.c_str(), "BACK_COLOR", &colour)) pages::SetBackgroundColour(*control, colour);
   }
   if (kind == kFixedListView) {
     if (auto* list = qobject_cast<QTreeWidget*>(control); list != nullptr && list->header() != nullptr) {

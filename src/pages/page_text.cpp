@@ -18,4 +18,10 @@ QColor ToQColor(COLORREF colour) {
                 static_cast<int>((colour >> 16) & 0xFF));
 }
 
+void SetBackgroundColour(QWidget& control, COLORREF colour) {
+  QPalette palette = control.palette();
+  palette.setColor(QPalette::Window, ToQColor(colour));
+  control.setPalette(palette);
+}
+
 }  // namespace pages

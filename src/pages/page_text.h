@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QWidget>
 #include <string>
 #include <string_view>
 
@@ -15,5 +16,8 @@ QString ToQString(std::string_view text);
 std::string FromQString(const QString& text);
 // A COLORREF (0x00BBGGRR) as a colour.
 QColor ToQColor(COLORREF colour);
+// Makes `colour` the background colour of `control` (its palette's window
+// colour), which the control paints when it fills its background.
+void SetBackgroundColour(QWidget& control, COLORREF colour);
 
 }  // namespace pages

@@ -27,9 +27,7 @@ void CheckIndex(const std::vector<QAbstractButton*>& buttons, int index) {
 }
 
 void FillBackground(QWidget& control, COLORREF colour) {
-  QPalette palette = control.palette();
-  palette.setColor(QPalette::Window, ToQColor(colour));
-  control.setPalette(palette);
+  SetBackgroundColour(control, colour);
   control.setAutoFillBackground(true);
 }
 
