@@ -143,6 +143,10 @@ TEST(InstallerAppTest, AnotherInstanceDecidesBySilenceAndByItsWindow) {
       ASSERT_EQ(window.Listen(kMutexName, [&] { ++activations; }), 0);
     }
     const StartUp run = RunStartUp(c.command_line);
+    // The request is taken on the listener's thread, which may run late.
+    for (int i = 0; i < 2000 && activations < c.activations; ++i) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
     window.Stop();
     EXPECT_EQ(run.road, c.road) << c.name;
     EXPECT_EQ(run.status, c.status) << c.name;
