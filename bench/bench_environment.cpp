@@ -3,7 +3,8 @@
 // (data, configure, command and string file, then re-pointed to the
 // language). The environment adds the system, registry, options, language,
 // install environment and log work; the last line of output is the ratio of
-// the two times.
+// the two times. Beside them, the opening of a run's log on a machine with
+// many earlier runs.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
@@ -16,6 +17,8 @@
 #include "keeping_reporter.h"
 #include "platform/machine.h"
 #include "platform/module_file.h"
+#include "platform/files.h"
+#include "profile/format.h"
 #include "profile/log.h"
 #include "profile/profile_set.h"
 
@@ -68,6 +71,26 @@ void LoadProfiles(benchmark::State& state, const std::string& medium) {
   }
 }
 
+// Opening a run's log with `state.range(0)` logs of earlier runs in the
+// Temp folder: the time should hardly grow with them.
+void OpenLogAfterEarlierRuns(benchmark::State& state) {
+  const std::string temp = platform::GetTempPath();
+  platform::WriteWholeFile(temp + "bench.exe.log", "");
+  for (int64_t number = 0; number < state.range(0); ++number) {
+    platform::WriteWholeFile(profile::Format("%sbench.exe%d.log", temp, static_cast<int>(number)), "");
+  }
+  for (auto _ : state) {
+    std::string path;
+    {
+      const CLog log("bench.exe");
+      path = log.Path();
+    }
+    state.PauseTiming();
+    platform::DeleteFile(path);
+    state.ResumeTiming();
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -97,6 +120,11 @@ int main(int argc, char** argv) {
 
   benchmark::RegisterBenchmark(kEnvironment, BuildEnvironment)->Unit(benchmark::kMicrosecond)->UseRealTime();
   benchmark::RegisterBenchmark(kProfiles, [&medium](benchmark::State& state) { LoadProfiles(state, medium); })
+      ->Unit(benchmark::kMicrosecond)
+      ->UseRealTime();
+  benchmark::RegisterBenchmark("log after earlier runs", OpenLogAfterEarlierRuns)
+      ->Arg(0)
+      ->Arg(1000)
       ->Unit(benchmark::kMicrosecond)
       ->UseRealTime();
   inkbench::KeepingReporter reporter;

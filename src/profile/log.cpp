@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <ctime>
+#include <set>
+#include <vector>
 
 #include "platform/clock.h"
 #include "platform/errors.h"
@@ -30,6 +32,16 @@ std::tm LocalNow() {
   return local;
 }
 
+// The names of the logs of earlier runs in `directory`, as they are written
+// on disk.
+std::set<std::string> EarlierLogNames(const std::string& directory, const std::string& program_file_name) {
+  std::vector<platform::FindData> found;
+  platform::FindFiles(profile::Format("%s%s*.log", directory, program_file_name), found);
+  std::set<std::string> names;
+  for (platform::FindData& entry : found) names.insert(std::move(entry.name));
+  return names;
+}
+
 }  // namespace
 
 CLog::CLog(std::string program_file_name) {
@@ -39,10 +51,16 @@ CLog::CLog(std::string program_file_name) {
 bool CLog::Open(const std::string& program_file_name) {
   if (program_file_name.empty()) return false;
   const std::string directory = platform::GetTempPath();
+  // The folder is read once so that the names of earlier runs are passed
+  // over without a try each: a machine with hundreds of runs behind it opens
+  // its log as fast as a new one. A name missed here (taken meanwhile, or
+  // written in other case) still fails to be created, and the count goes on.
+  const std::set<std::string> earlier = EarlierLogNames(directory, program_file_name);
   for (int number = -1; number < kMaxFileNumber; ++number) {
-    const std::string path = number < 0
-                                 ? profile::Format("%s%s.log", directory, program_file_name)
-                                 : profile::Format("%s%s%d.log", directory, program_file_name, number);
+    const std::string name = number < 0 ? profile::Format("%s.log", program_file_name)
+                                        : profile::Format("%s%d.log", program_file_name, number);
+    if (earlier.contains(name)) continue;
+    const std::string path = directory + name;
     const long error = file_.Open(path, platform::Disposition::kCreateNew,
                                   platform::kAccessRead | platform::kAccessWrite);
     if (error == platform::kErrorSuccess) {

@@ -61,6 +61,39 @@ TEST_F(LogTest, EachRunGetsTheNextFreeName) {
   }
 }
 
+// Logs of earlier runs (and other files) already in the Temp folder.
+TEST_F(LogTest, TheFirstNameNotTakenByEarlierRuns) {
+  struct Case {
+    std::vector<std::string> earlier;
+    const char* expected;
+  };
+  std::vector<std::string> many = {"setup.exe.log"};
+  for (int number = 0; number < 300; ++number) many.push_back(profile::Format("setup.exe%d.log", number));
+  const Case cases[] = {
+      {{},                                                  "setup.exe.log"},
+      {many,                                                "setup.exe300.log"},
+      {{"setup.exe.log", "setup.exe1.log"},                 "setup.exe0.log"},
+      {{"SETUP.EXE.LOG", "Setup.Exe0.Log"},                 "setup.exe1.log"},
+      {{"setup.exe.log", "setup.exe0.log.txt", "setup.exe0"}, "setup.exe0.log"},
+      {{"other.exe.log", "setup.exe.log"},                  "setup.exe0.log"},
+  };
+  const std::string temp = platform::GetTempPath();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.expected);
+    std::vector<platform::FindData> old;
+    platform::FindFiles(temp + "*", old);
+    for (const platform::FindData& file : old) ASSERT_EQ(platform::DeleteFile(temp + file.name), 0);
+    for (const std::string& name : c.earlier) ASSERT_EQ(platform::WriteWholeFile(temp + name, "earlier"), 0);
+    CLog log("setup.exe");
+    EXPECT_EQ(log.Path(), temp + c.expected);
+    for (const std::string& name : c.earlier) {
+      std::string contents;
+      EXPECT_EQ(platform::ReadWholeFile(temp + name, contents), 0);
+      EXPECT_EQ(contents, "earlier") << name;
+    }
+  }
+}
+
 TEST_F(LogTest, HeaderAndStampedLines) {
   CLog log("setup.exe");
   log.Write("Hello 100% %s %n");
