@@ -15,7 +15,6 @@
 #include <QTreeWidget>
 
 #include "app/global_variable.h"
-#include "pages/bitmap_lookup.h"
 #include "pages/my_button.h"
 #include "pages/my_static.h"
 #include "pages/object_info.h"
@@ -350,16 +349,13 @@ bool CBaseDlg::event(QEvent* event) {
 
 void CBaseDlg::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  const std::string& name = config_.BackgroundBitmap();
-  if (!name.empty()) {
-    const QPixmap background = pages::LoadBitmap(environment_, name);
-    if (!background.isNull()) {
-      if (config_.StretchBackground()) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(rect(), background);
-      } else {
-        painter.drawPixmap(QPoint(0, 0), background, rect());
-      }
+  const QPixmap& background = config_.Background();
+  if (!background.isNull()) {
+    if (config_.StretchBackground()) {
+      painter.setRenderHint(QPainter::SmoothPixmapTransform);
+      painter.drawPixmap(rect(), background);
+    } else {
+      painter.drawPixmap(QPoint(0, 0), background, rect());
     }
   }
   config_.DrawShapes(painter);

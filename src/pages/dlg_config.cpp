@@ -105,10 +105,13 @@ bool CDlgConfig::SetConfig(CBaseDlg* owner, const std::string& section, bool chi
   for (auto& list : lists_) list->SetOwner(owner_);
 
   if (!ReadString("CAPTION", caption_, true)) caption_ = environment_.ProgramInfo().ProgramName();
-  background_bitmap_.clear();
-  ReadString("BACK_BMP", background_bitmap_, true);
+  // Loaded once here rather than at each paint: a page is painted again
+  // under every control that changes its look.
+  std::string background;
+  ReadString("BACK_BMP", background, true);
+  background_ = pages::LoadBitmap(environment_, background);
   std::uint32_t stretch = 0;
-  if (ReadNumber("STRETCH_BACK_BMP", stretch, true) && stretch != 0) stretch_background_ = true;
+  stretch_background_ = ReadNumber("STRETCH_BACK_BMP", stretch, true) && stretch != 0;
 
   RECT rect;
   bool from_page = false;
@@ -162,12 +165,9 @@ bool CDlgConfig::CreateObjects(bool modal, bool centre) {
   const QRect client = owner_->geometry();
   const int border_width = window.width() - client.width();
   const int border_height = window.height() - client.height();
-  if (IsEmpty(page_rect_)) {
-    const QPixmap background = pages::LoadBitmap(environment_, background_bitmap_);
-    if (!background.isNull()) {
-      page_rect_ = RECT{0, 0, background.width() + border_width, background.height() + border_height};
-      page_width_ = page_rect_.right;
-    }
+  if (IsEmpty(page_rect_) && !background_.isNull()) {
+    page_rect_ = RECT{0, 0, background_.width() + border_width, background_.height() + border_height};
+    page_width_ = page_rect_.right;
   }
   const int width = page_rect_.right - page_rect_.left;
   const int height = page_rect_.bottom - page_rect_.top;

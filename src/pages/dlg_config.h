@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QPainter>
+#include <QPixmap>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -51,7 +52,8 @@ class CDlgConfig {
   const std::string& Section() const { return section_; }
   const std::string& BaseSection() const { return base_section_; }
   const std::string& Caption() const { return caption_; }
-  const std::string& BackgroundBitmap() const { return background_bitmap_; }
+  // The bitmap BACK_BMP names, null when there is none.
+  const QPixmap& Background() const { return background_; }
   bool StretchBackground() const { return stretch_background_; }
   int PositionType() const { return position_type_; }
   bool HasOwnRect() const { return own_rect_; }
@@ -78,7 +80,7 @@ class CDlgConfig {
   CBaseDlg* owner_ = nullptr;
   std::string section_;
   std::string caption_;
-  std::string background_bitmap_;
+  QPixmap background_;
   bool stretch_background_ = false;
   std::string base_section_;
   std::vector<SHAPE_INFO> shapes_;

@@ -1,4 +1,6 @@
 #include <QLabel>
+#include <QImage>
+#include <filesystem>
 #include <QPushButton>
 
 #include "page_fixture.h"
@@ -214,6 +216,23 @@ TEST_F(BaseDlgTest, ARightAlignedPageCountsPositionsFromItsRightEdge) {
     EXPECT_EQ(fixed.x(), c.fixed_x) << c.right_align;
     EXPECT_EQ(fixed.layoutDirection() == Qt::RightToLeft, c.right_align);
   }
+}
+
+// The medium may be gone (a disc taken out) long after the page was made.
+TEST_F(BaseDlgTest, TheBackgroundBitmapIsReadOnceAndPaintedAfterItsFileIsGone) {
+  medium_.Write("data/back.ppm", "P3\n4 2\n255\n200 0 0 200 0 0 200 0 0 200 0 0\n"
+                                 "200 0 0 200 0 0 200 0 0 200 0 0\n");
+  Start("[NORMAL.OWN_SIZE]\nBACK_BMP = data\\back.ppm\n"
+        "[NORMAL.STRETCHED]\nBACK_BMP = data\\back.ppm\nSTRETCH_BACK_BMP = 1\nDLG_RECT = 0,0,40,20\n");
+  const auto own_size = MakePage("NORMAL.OWN_SIZE");
+  const auto stretched = MakePage("NORMAL.STRETCHED");
+  std::filesystem::remove(medium_.MediumDir() / "data" / "back.ppm");
+  const QImage shown = own_size->grab(QRect(0, 0, 4, 2)).toImage();
+  EXPECT_EQ(shown.pixelColor(3, 1), QColor(200, 0, 0));
+  const RECT rect = own_size->Config().GetPageRect();
+  EXPECT_EQ(rect.right - rect.left, 4 + own_size->frameGeometry().width() - own_size->geometry().width());
+  stretched->resize(40, 20);
+  EXPECT_EQ(stretched->grab().toImage().pixelColor(38, 18), QColor(200, 0, 0));
 }
 
 TEST_F(BaseDlgTest, TheInitialisationWindowAdvancesByItsSteps) {
