@@ -112,6 +112,7 @@ class CInstallerModules : public IModuleCalls {
   std::int32_t PrintPrnFile(std::string_view printer_name, std::string_view print_file);
 
   // ---- Pre-installer module. -1 when absent or faulted.
+  bool HasPreinstall() const { return entries_.preinstall != nullptr; }
   std::int32_t Preinstall(std::string_view command_line, InkWindow owner);
 
   // ---- Network module.

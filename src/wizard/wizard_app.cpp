@@ -166,6 +166,10 @@ bool CWizardApp::InitWizard() {
 
 void CWizardApp::CallPreInstallerWaiting() {
   const auto window = static_cast<std::uintptr_t>(wizard_->winId());
+  if (!app_.Modules().HasPreinstall()) {
+    app_.CallPreInstaller(window);
+    return;
+  }
   std::future<bool> call = std::async(std::launch::async, [this, window] { return app_.CallPreInstaller(window); });
   while (call.wait_for(kPumpStep) != std::future_status::ready) QApplication::processEvents();
 }

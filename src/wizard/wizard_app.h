@@ -41,7 +41,8 @@ class CWizardApp {
   // The first idle moment: the wizard runs its start command.
   void OnIdle();
   // Runs the pre-installer on a worker thread while the windows stay
-  // responsive.
+  // responsive; without a pre-installer module the call only logs, and
+  // runs here.
   void CallPreInstallerWaiting();
   void StartVista64Check();
   // Saves `window` as the next screenshot named after `name`.

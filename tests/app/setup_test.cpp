@@ -142,6 +142,34 @@ TEST(SetupProgramTest, WalksTheDemoMediumsPagesAndSavesEachAsAPicture) {
   }
 }
 
+TEST(SetupProgramTest, TheWizardCallsThePreInstallerWithItsWindowWhenTheMediumHasOne) {
+  inktest::TempMachine temp;
+  const fs::path medium = temp.dir().parent_path() / "medium";
+  fs::copy(INKSTALL_DEMO_MEDIUM, medium, fs::copy_options::recursive);
+  const fs::path calls = temp.dir().parent_path() / "module-calls.txt";
+  ::setenv("INKSTALL_TEST_MODULE_CALLS", calls.c_str(), 1);
+  const std::string arguments = "--machine " + Quoted(temp.dir()) + " --medium " + Quoted(medium) +
+                                " --stop-after-pages 1";
+  // Without the module the call is only logged.
+  SetupRun run = RunSetup(arguments);
+  ASSERT_EQ(run.status, 0) << run.output;
+  EXPECT_FALSE(fs::exists(calls));
+  const fs::path temp_folder = temp.DriveC() / "Users" / "User" / "AppData" / "Local" / "Temp";
+  EXPECT_NE(ReadHostFile(temp_folder / "setup.exe.log").find("Call Pre-Installer : Command ==> /P D:\\setup.dat"),
+            std::string::npos);
+
+  fs::copy_file(fs::path(INKTEST_MODULE_DIR) / "inktest_preinstaller.so", medium / "data" / "OVpre.dll");
+  run = RunSetup(arguments);
+  ::unsetenv("INKSTALL_TEST_MODULE_CALLS");
+  ASSERT_EQ(run.status, 0) << run.output;
+  const std::string call = ReadHostFile(calls);
+  ASSERT_TRUE(call.starts_with("Preinstall(/P D:\\setup.dat /S D: /D C:\\Program Files (x86)\\Inkstall Demo\\")) << call;
+  const std::size_t comma = call.rfind(',');
+  ASSERT_NE(comma, std::string::npos) << call;
+  EXPECT_NE(std::strtoull(call.c_str() + comma + 1, nullptr, 10), 0u) << "the wizard's window: " << call;
+  EXPECT_NE(ReadHostFile(temp_folder / "setup.exe0.log").find("Call Preinstall("), std::string::npos);
+}
+
 TEST(SetupProgramTest, WithoutADisplayOnlyTheWizardFails) {
   inktest::TempMachine temp;
   const std::string arguments = "--machine " + Quoted(temp.dir()) + " --medium " + Quoted(INKSTALL_DEMO_MEDIUM);
