@@ -111,7 +111,8 @@ int main(int argc, char** argv) {
   std::unique_ptr<QApplication> application;
   if (DisplayAvailable()) {
     std::setlocale(LC_ALL, "");
-    std::future<bool> environment = std::async(std::launch::async, [&installer] { return installer.BuildEnvironment(); });
+    std::future<bool> environment =
+        std::async(std::launch::async, [&installer] { return installer.BuildEnvironment(); });
     qInstallMessageHandler(ReportQtMessage);
     application = std::make_unique<QApplication>(argc, argv);
     LoadFonts();

@@ -163,7 +163,8 @@ TEST(SetupProgramTest, TheWizardCallsThePreInstallerWithItsWindowWhenTheMediumHa
   ::unsetenv("INKSTALL_TEST_MODULE_CALLS");
   ASSERT_EQ(run.status, 0) << run.output;
   const std::string call = ReadHostFile(calls);
-  ASSERT_TRUE(call.starts_with("Preinstall(/P D:\\setup.dat /S D: /D C:\\Program Files (x86)\\Inkstall Demo\\")) << call;
+  const std::string expected = "Preinstall(/P D:\\setup.dat /S D: /D C:\\Program Files (x86)\\Inkstall Demo\\";
+  ASSERT_TRUE(call.starts_with(expected)) << call;
   const std::size_t comma = call.rfind(',');
   ASSERT_NE(comma, std::string::npos) << call;
   EXPECT_NE(std::strtoull(call.c_str() + comma + 1, nullptr, 10), 0u) << "the wizard's window: " << call;
