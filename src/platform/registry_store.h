@@ -82,6 +82,9 @@ class RegistryStore {
   long AddChild(KeyId parent, std::string_view name, KeyId* child);
   long Walk(KeyId from, const KeyPath& path, bool create, KeyId* key, bool* created);
   long KeyExists(KeyId key);
+  // Steps `query` (name, type, data) to its first row and reads it into
+  // `value`; without a row, the error of a key that is gone, else `missing`.
+  long StepToValue(SqliteQuery& query, KeyId key, RegValue* value, long missing);
   long ReadAccessList(KeyId key, RegSecurity* security);
 
   std::unique_ptr<SqliteConnection> db_;

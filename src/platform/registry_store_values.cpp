@@ -14,12 +14,7 @@ void ReadValue(const SqliteQuery& query, RegValue* value) {
 
 }  // namespace
 
-long RegistryStore::QueryValue(KeyId key, std::string_view name, RegValue* value) {
-  const std::string folded = FoldRegistryName(name);
-  SqliteQuery query =
-      db_->Query("SELECT name, type, data FROM reg_values WHERE key = ?1 AND folded = ?2");
-  query.Bind(1, key);
-  query.Bind(2, folded);
+long RegistryStore::StepToValue(SqliteQuery& query, KeyId key, RegValue* value, long missing) {
   const int rc = query.Step();
   if (rc == SQLITE_ROW) {
     ReadValue(query, value);
@@ -27,7 +22,16 @@ long RegistryStore::QueryValue(KeyId key, std::string_view name, RegValue* value
   }
   if (rc != SQLITE_DONE) return RegistryErrorFromSqlite(rc);
   if (long gone = KeyExists(key)) return gone;
-  return kErrorFileNotFound;
+  return missing;
+}
+
+long RegistryStore::QueryValue(KeyId key, std::string_view name, RegValue* value) {
+  const std::string folded = FoldRegistryName(name);
+  SqliteQuery query =
+      db_->Query("SELECT name, type, data FROM reg_values WHERE key = ?1 AND folded = ?2");
+  query.Bind(1, key);
+  query.Bind(2, folded);
+  return StepToValue(query, key, value, kErrorFileNotFound);
 }
 
 long RegistryStore::SetValue(KeyId key, std::string_view name, std::uint32_t type,
@@ -67,14 +71,7 @@ long RegistryStore::EnumValue(KeyId key, std::uint32_t index, RegValue* value) {
       "SELECT name, type, data FROM reg_values WHERE key = ?1 ORDER BY id LIMIT 1 OFFSET ?2");
   query.Bind(1, key);
   query.Bind(2, static_cast<std::int64_t>(index));
-  const int rc = query.Step();
-  if (rc == SQLITE_ROW) {
-    ReadValue(query, value);
-    return kErrorSuccess;
-  }
-  if (rc != SQLITE_DONE) return RegistryErrorFromSqlite(rc);
-  if (long gone = KeyExists(key)) return gone;
-  return kErrorNoMoreItems;
+  return StepToValue(query, key, value, kErrorNoMoreItems);
 }
 
 }  // namespace platform
