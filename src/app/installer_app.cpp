@@ -70,14 +70,9 @@ void CInstallerApp::Fail(int status, const std::string& log_line, const std::str
   failure_reason_ = reason;
 }
 
-bool CInstallerApp::BuildEnvironment() {
-  if (!environment_built_) environment_built_ = environment_->Init();
-  return *environment_built_;
-}
-
 CInstallerApp::Road CInstallerApp::InitInstance() {
   CGlobalVariable& environment = *environment_;
-  if (!BuildEnvironment()) {
+  if (!environment.Init()) {
     Fail(kExitNoEnvironment, "Initilize global variable fail",
          "the run environment could not be built from the medium (no data file or profiles)");
     return Road::kEnd;

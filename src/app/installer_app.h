@@ -9,7 +9,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "app/global_variable.h"
@@ -34,11 +33,6 @@ class CInstallerApp {
   CInstallerApp(const CInstallerApp&) = delete;
   CInstallerApp& operator=(const CInstallerApp&) = delete;
 
-  // The first step of the start-up: the run environment from the medium.
-  // It touches no window, so it may run on another thread while the window
-  // system starts; the result is kept, and InitInstance builds it itself
-  // when nobody did.
-  bool BuildEnvironment();
   // The start-up up to the choice between a run without windows and the
   // wizard. After kEnd, ExitStatus and FailureReason tell the outcome.
   Road InitInstance();
@@ -102,7 +96,6 @@ class CInstallerApp {
   std::string command_line_;
   CInstallerModules* modules_ = nullptr;
   std::unique_ptr<CGlobalVariable> environment_;
-  std::optional<bool> environment_built_;
   CRunEnding run_ending_;
   platform::NamedMutex mutex_;
   int start_mode_ = 1;

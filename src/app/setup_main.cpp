@@ -7,13 +7,12 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <future>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/installer_app.h"
@@ -65,7 +64,8 @@ void ReportQtMessage(QtMsgType type, const QMessageLogContext&, const QString& t
 }
 
 // Reads the system's font configuration and measures a text, the slowest
-// part of showing the first page, while the run environment is built.
+// part of showing the first page, so that it can run on a second core while
+// the run environment is built.
 void LoadFonts() {
   QFontDatabase::families();
   QFontMetrics(QApplication::font()).horizontalAdvance(QStringLiteral("Ag"));
@@ -104,19 +104,15 @@ int main(int argc, char** argv) {
   platform::SetModuleFileName(profile::Format("%s%s%s.exe", medium_path, at_root ? "" : "\\", name));
 
   CInstallerApp installer(profile::Format("%s.exe", name), app::BuildCommandLineText(options.installer_arguments));
-  // With a display, the run environment is built on a second thread while
-  // the window system starts and the fonts load, the two slowest parts of
-  // the way to the first page. The locale is set first, as the application
-  // would set it, so that both threads read texts the same way.
+  // With a display the application is made before the start-up decides on
+  // the wizard, so that the fonts load beside the run environment; nothing
+  // else touches Qt until the font thread has ended.
   std::unique_ptr<QApplication> application;
+  std::thread fonts;
   if (DisplayAvailable()) {
-    std::setlocale(LC_ALL, "");
-    std::future<bool> environment =
-        std::async(std::launch::async, [&installer] { return installer.BuildEnvironment(); });
     qInstallMessageHandler(ReportQtMessage);
     application = std::make_unique<QApplication>(argc, argv);
-    LoadFonts();
-    environment.wait();
+    fonts = std::thread(LoadFonts);
   }
   // Questions of the start-up (rights, requirements) appear on screen, unless
   // the run turns out to have no windows or only takes pictures.
@@ -126,6 +122,7 @@ int main(int argc, char** argv) {
     wizard::SetDialogService(start_up_questions.get());
   }
   const CInstallerApp::Road road = installer.InitInstance();
+  if (fonts.joinable()) fonts.join();
   // The wizard asks over its own window.
   start_up_questions.reset();
   int status = CInstallerApp::kExitSuccess;
