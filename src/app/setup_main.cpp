@@ -103,13 +103,16 @@ int main(int argc, char** argv) {
   const bool at_root = !medium_path.empty() && medium_path.back() == '\\';
   platform::SetModuleFileName(profile::Format("%s%s%s.exe", medium_path, at_root ? "" : "\\", name));
 
-  CInstallerApp installer(profile::Format("%s.exe", name), app::BuildCommandLineText(options.installer_arguments));
+  const std::string command_line = app::BuildCommandLineText(options.installer_arguments);
+  CInstallerApp installer(profile::Format("%s.exe", name), command_line);
   // With a display the application is made before the start-up decides on
   // the wizard, so that the fonts load beside the run environment; nothing
-  // else touches Qt until the font thread has ended.
+  // else touches Qt until the font thread has ended. A run that its command
+  // line makes silent never starts the window system, which would end the
+  // run at once if its display could not be reached.
   std::unique_ptr<QApplication> application;
   std::thread fonts;
-  if (DisplayAvailable()) {
+  if (DisplayAvailable() && !app::AsksSilent(command_line)) {
     qInstallMessageHandler(ReportQtMessage);
     application = std::make_unique<QApplication>(argc, argv);
     fonts = std::thread(LoadFonts);

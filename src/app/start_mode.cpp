@@ -83,4 +83,12 @@ int ReadCommandLine(std::string_view text, CGlobalVariable& environment, bool& s
   return mode;
 }
 
+bool AsksSilent(std::string_view text) {
+  if (text.size() > kMaxCommandLine) return false;
+  for (const std::string_view option : SplitOptions(text)) {
+    if (UpperAscii(option[0]) == 'S') return true;
+  }
+  return false;
+}
+
 }  // namespace app

@@ -51,5 +51,8 @@ std::string BuildCommandLineText(const std::vector<std::string>& arguments);
 // or miss an option that changes the mode, so the run starts as a plain
 // installation with its wizard.
 int ReadCommandLine(std::string_view text, CGlobalVariable& environment, bool& silent);
+// Whether ReadCommandLine would set `silent` for `text`; it needs no run
+// environment, so the program can tell before it starts the window system.
+bool AsksSilent(std::string_view text);
 
 }  // namespace app

@@ -84,18 +84,22 @@ TEST(MediumDriveTest, AMediumInsideADriveUsesItOthersBecomeCdRomDrives) {
   EXPECT_NE(error.find("not a directory"), std::string::npos) << error;
 }
 
-// Runs the setup program with `arguments` on Qt's offscreen platform, or
-// with no display at all when `display` is false; its exit status and what
-// it wrote to standard output and standard error.
+// How a run of the setup program sees the window system: as the prefix of
+// its command.
+constexpr const char* kOffscreen = "QT_QPA_PLATFORM=offscreen ";
+constexpr const char* kNoDisplay = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY ";
+// An X display that nobody serves, as a remote session may leave behind.
+constexpr const char* kDeadDisplay = "env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY DISPLAY=:4711 ";
+
+// Runs the setup program with `arguments` and `environment` before it; its
+// exit status and what it wrote to standard output and standard error.
 struct SetupRun {
   int status = -1;
   std::string output;
 };
 
-SetupRun RunSetup(const std::string& arguments, bool display = true) {
+SetupRun RunSetup(const std::string& arguments, const std::string& environment = kOffscreen) {
   const char* bin = std::getenv("INKSTALL_BIN_DIR");
-  const std::string environment =
-      display ? "QT_QPA_PLATFORM=offscreen " : "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY ";
   const std::string command = environment + std::string(bin ? bin : ".") + "/setup " + arguments + " 2>&1";
   SetupRun run;
   FILE* pipe = ::popen(command.c_str(), "r");
@@ -147,20 +151,20 @@ TEST(SetupProgramTest, TheWizardCallsThePreInstallerWithItsWindowWhenTheMediumHa
   const fs::path medium = temp.dir().parent_path() / "medium";
   fs::copy(INKSTALL_DEMO_MEDIUM, medium, fs::copy_options::recursive);
   const fs::path calls = temp.dir().parent_path() / "module-calls.txt";
-  ::setenv("INKSTALL_TEST_MODULE_CALLS", calls.c_str(), 1);
+  const std::string environment = std::string(kOffscreen) + "INKSTALL_TEST_MODULE_CALLS=" + Quoted(calls) + " ";
   const std::string arguments = "--machine " + Quoted(temp.dir()) + " --medium " + Quoted(medium) +
                                 " --stop-after-pages 1";
   // Without the module the call is only logged.
-  SetupRun run = RunSetup(arguments);
+  SetupRun run = RunSetup(arguments, environment);
   ASSERT_EQ(run.status, 0) << run.output;
+  EXPECT_EQ(run.output, "setup: stopped after 1 pages\n");
   EXPECT_FALSE(fs::exists(calls));
   const fs::path temp_folder = temp.DriveC() / "Users" / "User" / "AppData" / "Local" / "Temp";
   EXPECT_NE(ReadHostFile(temp_folder / "setup.exe.log").find("Call Pre-Installer : Command ==> /P D:\\setup.dat"),
             std::string::npos);
 
   fs::copy_file(fs::path(INKTEST_MODULE_DIR) / "inktest_preinstaller.so", medium / "data" / "OVpre.dll");
-  run = RunSetup(arguments);
-  ::unsetenv("INKSTALL_TEST_MODULE_CALLS");
+  run = RunSetup(arguments, environment);
   ASSERT_EQ(run.status, 0) << run.output;
   const std::string call = ReadHostFile(calls);
   const std::string expected = "Preinstall(/P D:\\setup.dat /S D: /D C:\\Program Files (x86)\\Inkstall Demo\\";
@@ -174,13 +178,16 @@ TEST(SetupProgramTest, TheWizardCallsThePreInstallerWithItsWindowWhenTheMediumHa
 TEST(SetupProgramTest, WithoutADisplayOnlyTheWizardFails) {
   inktest::TempMachine temp;
   const std::string arguments = "--machine " + Quoted(temp.dir()) + " --medium " + Quoted(INKSTALL_DEMO_MEDIUM);
-  const SetupRun wizard = RunSetup(arguments, false);
+  const SetupRun wizard = RunSetup(arguments, kNoDisplay);
   EXPECT_EQ(wizard.status, 9) << wizard.output;
   EXPECT_TRUE(wizard.output.starts_with("setup: no display for the wizard")) << wizard.output;
   EXPECT_EQ(std::count(wizard.output.begin(), wizard.output.end(), '\n'), 1) << wizard.output;
-  // A removal without windows needs no display: the demo has nothing to remove.
-  const SetupRun silent = RunSetup(arguments + " /S /D", false);
-  EXPECT_EQ(silent.status, 0) << silent.output;
+  // A removal without windows needs no display, nor one that answers: the
+  // demo has nothing to remove.
+  for (const char* environment : {kNoDisplay, kDeadDisplay}) {
+    const SetupRun silent = RunSetup(arguments + " /S /D", environment);
+    EXPECT_EQ(silent.status, 0) << environment << silent.output;
+  }
 }
 
 TEST(SetupProgramTest, ASecondStartOfAnInstallerSaysAnotherRuns) {

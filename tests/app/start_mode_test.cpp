@@ -83,6 +83,7 @@ TEST(CommandLineTest, OptionsSetTheModeAndTheRunEnvironment) {
     const CommandLineResult result = ReadOnFreshMedium(c.text);
     EXPECT_EQ(result.mode, c.mode) << c.text;
     EXPECT_EQ(result.silent, c.silent) << c.text;
+    EXPECT_EQ(app::AsksSilent(c.text), c.silent) << c.text;
     EXPECT_EQ(result.destination, c.destination ? c.destination : result.initial_destination) << c.text;
     EXPECT_EQ(result.port_found, c.port != nullptr) << c.text;
     if (c.port) {
@@ -114,6 +115,7 @@ TEST(CommandLineTest, ALineTooLongForItsBufferIsIgnoredWhole) {
     bool silent = false;
     EXPECT_EQ(app::ReadCommandLine(text, environment, silent), c.mode) << c.length;
     EXPECT_EQ(silent, c.silent) << c.length;
+    EXPECT_EQ(app::AsksSilent(text), c.silent) << c.length;
     const bool refused = c.length > app::kMaxCommandLine;
     EXPECT_EQ(medium.Logged("The command line of " + std::to_string(c.length) + " bytes is too long, so it is ignored"),
               refused)
