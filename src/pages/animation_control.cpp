@@ -41,10 +41,17 @@ bool AnimationControl::Open(const std::string& path) {
   const int milliseconds = clip.frame_microseconds == 0
                                ? kDefaultFrameMilliseconds
                                : static_cast<int>(clip.frame_microseconds / kMicrosecondsPerMillisecond);
-  timer_.start(std::max(milliseconds, kMinFrameMilliseconds));
+  timer_.setInterval(std::max(milliseconds, kMinFrameMilliseconds));
+  if (isVisible()) timer_.start();
   update();
   return true;
 }
+
+void AnimationControl::showEvent(QShowEvent*) {
+  if (!frames_.empty()) timer_.start();
+}
+
+void AnimationControl::hideEvent(QHideEvent*) { timer_.stop(); }
 
 void AnimationControl::NextFrame() {
   if (frames_.empty()) return;

@@ -22,7 +22,8 @@ class AnimationControl : public QWidget {
   explicit AnimationControl(QWidget* parent);
 
   // Reads the AVI file `path` (a Windows path), sizes the window to its
-  // frames and starts playing. False, with nothing to show, when the file
+  // frames and plays them while the window is shown (a page made ahead of
+  // time costs no timer). False, with nothing to show, when the file
   // cannot be read or is no clip.
   bool Open(const std::string& path);
   // Shows the next frame; after the last, the first again.
@@ -34,6 +35,8 @@ class AnimationControl : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   std::vector<QImage> frames_;

@@ -19,7 +19,6 @@ bool AnimationObjects::CreateObjects() {
     const OBJECT_INFO& info = *objects_[i].info;
     if (info.animation_file.empty()) continue;
     auto* animation = new AnimationControl(owner_);
-    animation->setProperty(kControlIdProperty, 0);
     animation->setGeometry(ObjectRect(info, kDefaultAnimationSize));
     // A clip that cannot be played leaves the window empty, as it leaves an
     // animation control.

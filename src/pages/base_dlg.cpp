@@ -18,7 +18,6 @@
 #include "pages/my_button.h"
 #include "pages/my_static.h"
 #include "pages/object_info.h"
-#include "pages/object_window.h"
 #include "pages/object_kind.h"
 #include "pages/page_text.h"
 #include "wizard/run_command.h"
@@ -28,8 +27,6 @@ using wizard::CommandRecord;
 using wizard::UserMessage;
 
 namespace {
-
-constexpr int kDescriptionId = 0xFFFF;
 
 constexpr CBaseDlg::ModalButton kModalButtons[] = {CBaseDlg::kModalOk, CBaseDlg::kModalNext, CBaseDlg::kModalBack,
                                                    CBaseDlg::kModalCancel};
@@ -75,7 +72,6 @@ bool CBaseDlg::CreatePage(QWidget* parent) {
   CreateTemplateControls();
 
   auto* description = new CMyStatic(this);
-  description->setProperty(pages::kControlIdProperty, kDescriptionId);
   description->SetFillBackground(true);
   description->setGeometry(0, 0, 10, 10);
   description_control_ = description;
@@ -83,7 +79,6 @@ bool CBaseDlg::CreatePage(QWidget* parent) {
   if (modal_) {
     for (ModalButton id : kModalButtons) {
       auto* button = new CMyButton(this);
-      button->setProperty(pages::kControlIdProperty, static_cast<int>(id));
       button->setGeometry(0, 0, 10, 10);
       button->hide();
       connect(button, &QPushButton::clicked, this, [this, id] { OnControlClicked(id); });
@@ -107,7 +102,6 @@ void CBaseDlg::CreateTemplateControls() {
   for (const resources::TemplateControl& control : dialog->controls) {
     QWidget* widget = CreateTemplateControl(control);
     if (widget == nullptr) continue;
-    widget->setProperty(pages::kControlIdProperty, static_cast<int>(control.id));
     widget->setObjectName(QString::number(control.id));
     widget->setGeometry(control.x, control.y, control.width, control.height);
     widget->setVisible(control.visible);

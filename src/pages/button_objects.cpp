@@ -11,7 +11,6 @@ bool ButtonObjects::CreateObjects() {
   for (std::size_t i = 0; i < objects_.size(); ++i) {
     const OBJECT_INFO& info = *objects_[i].info;
     auto* button = new CMyButton(owner_);
-    button->setProperty(kControlIdProperty, static_cast<int>(i));
     button->setFocusPolicy(Qt::StrongFocus);
     button->setGeometry(ObjectRect(info, kDefaultObjectSize));
     button->SetInfo(info.text, &info, info.position.x, info.position.y);

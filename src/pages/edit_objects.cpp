@@ -6,12 +6,6 @@
 
 namespace pages {
 
-namespace {
-
-constexpr int kEditId = 0xFFFF;
-
-}  // namespace
-
 bool EditObjects::CreateObjects() {
   if (owner_ == nullptr) return false;
   for (std::size_t i = 0; i < objects_.size(); ++i) {
@@ -22,7 +16,6 @@ bool EditObjects::CreateObjects() {
       delete edit;
       continue;
     }
-    edit->setProperty(kControlIdProperty, kEditId);
     edit->setGeometry(ObjectRect(info, kDefaultObjectSize));
     if (info.has_font) edit->SetFont(info.font);
     Attach(i, edit);

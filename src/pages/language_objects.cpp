@@ -7,19 +7,12 @@
 
 namespace pages {
 
-namespace {
-
-constexpr int kLanguageListId = 0xFFFF;
-
-}  // namespace
-
 bool LanguageObjects::CreateObjects() {
   if (owner_ == nullptr) return false;
   CGlobalVariable& environment = owner_->Environment();
   for (std::size_t i = 0; i < objects_.size(); ++i) {
     const OBJECT_INFO& info = *objects_[i].info;
     auto* list = new CMyComboBox(owner_);
-    list->setProperty(kControlIdProperty, kLanguageListId);
     list->setGeometry(ObjectRect(info, kDefaultObjectSize));
     if (info.has_font) list->SetFont(info.font);
     list->SetTooltip(info.tooltip);

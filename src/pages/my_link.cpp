@@ -148,16 +148,6 @@ void CMyLink::keyPressEvent(QKeyEvent* event) {
   }
 }
 
-void CMyLink::focusInEvent(QFocusEvent* event) {
-  CMyStatic::focusInEvent(event);
-  update();
-}
-
-void CMyLink::focusOutEvent(QFocusEvent* event) {
-  CMyStatic::focusOutEvent(event);
-  update();
-}
-
 void CMyLink::PostObjectCommand() {
   if (object_ != nullptr) PostCommandRecord(object_->command);
 }

@@ -40,9 +40,7 @@ void CMyStatic::SetFont(const LOGFONT& font) {
 void CMyStatic::SetColor(int index, COLORREF colour) {
   if (index < kHoverColour || index > kBackColour) return;
   if (index == kBackColour) {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, pages::ToQColor(colour));
-    setPalette(palette);
+    pages::SetBackgroundColour(*this, colour);
   } else {
     colours_[static_cast<std::size_t>(index)] = colour;
   }
@@ -50,6 +48,7 @@ void CMyStatic::SetColor(int index, COLORREF colour) {
 }
 
 COLORREF CMyStatic::Color(int index) const {
+  if (index < kHoverColour || index > kBackColour) return 0;
   if (index == kBackColour) return ColourRefOf(palette().color(QPalette::Window));
   return colours_[static_cast<std::size_t>(index)];
 }
@@ -66,8 +65,8 @@ QSize CMyStatic::TextSize(int width) const {
 void CMyStatic::DrawText(QPainter& painter, const QRect& area, COLORREF colour) const {
   painter.setFont(TextFont());
   painter.setPen(pages::ToQColor(colour));
-  const int alignment = format_ & (Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask);
-  const int flags = QStyle::visualAlignment(layoutDirection(), Qt::Alignment(alignment)) | (format_ & ~alignment);
+  const int alignment = kTextFormat & (Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask);
+  const int flags = QStyle::visualAlignment(layoutDirection(), Qt::Alignment(alignment)) | (kTextFormat & ~alignment);
   if (!centre_) {
     painter.drawText(area, flags, text());
     return;

@@ -15,8 +15,8 @@ class CMyStatic : public QLabel {
  public:
   // Colour indexes of SetColor.
   enum ColourIndex : int { kHoverColour = 0, kTextColour = 1, kDisabledColour = 2, kBackColour = 3 };
-  // How far the text spreads by default: word wrap, from the top left.
-  static constexpr int kDefaultFormat = int{Qt::AlignLeft} | int{Qt::AlignTop} | int{Qt::TextWordWrap};
+  // How the text is laid out: word wrap, from the top left.
+  static constexpr int kTextFormat = int{Qt::AlignLeft} | int{Qt::AlignTop} | int{Qt::TextWordWrap};
 
   explicit CMyStatic(QWidget* parent);
 
@@ -33,12 +33,11 @@ class CMyStatic : public QLabel {
   void SetCentre(bool centre) { centre_ = centre; }
   // Fills the background with the back colour before the text is drawn.
   void SetFillBackground(bool fill) { fill_background_ = fill; }
-  // Qt::Alignment and Qt::TextFlag flags of the text.
-  void SetFormat(int format) { format_ = format; }
   // Sizes the window to its text, broken only where it has line breaks, at
   // the position SetInfo gave.
   virtual void AutoSize();
 
+  // Colour `index`; 0 for other indexes.
   COLORREF Color(int index) const;
 
  protected:
@@ -66,7 +65,6 @@ class CMyStatic : public QLabel {
   bool has_font_ = false;
   QFont font_;
   bool centre_ = false;
-  int format_ = kDefaultFormat;
   int x_ = -1;
   int y_ = -1;
 };

@@ -15,8 +15,6 @@ namespace pages {
 // The default size of links, texts, buttons, language boxes, and of edits
 // and result lists that lack the SIZE they should have.
 inline constexpr QSize kDefaultObjectSize(10, 10);
-// The property that carries a control's id.
-inline constexpr const char* kControlIdProperty = "controlId";
 
 // Both size values are non-zero.
 bool HasSize(const OBJECT_INFO& info);

@@ -118,6 +118,8 @@ TEST_F(ControlsTest, OneColourKeyReplacesAllThreeColoursOfALink) {
     EXPECT_EQ(control->Color(CMyStatic::kHoverColour), c.hover) << c.index;
     EXPECT_EQ(control->Color(CMyStatic::kTextColour), c.text) << c.index;
     EXPECT_EQ(control->Color(CMyStatic::kDisabledColour), c.disabled) << c.index;
+    EXPECT_EQ(control->Color(-1), 0u) << c.index;
+    EXPECT_EQ(control->Color(CMyStatic::kBackColour + 1), 0u) << c.index;
   }
 }
 

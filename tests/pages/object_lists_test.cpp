@@ -194,6 +194,8 @@ TEST_F(ControlsTest, AnAnimationPlaysItsClipOverAndOverWithoutItsBackground) {
   EXPECT_EQ(clip->FrameCount(), 3u);
   EXPECT_TRUE(clip->IsPlaying());
   EXPECT_TRUE(QTest::qWaitFor([&] { return clip->CurrentFrame() != 0; })) << "the clip plays by itself";
+  page->hide();
+  EXPECT_FALSE(clip->IsPlaying()) << "a hidden page plays nothing";
 
   while (clip->CurrentFrame() != 0) clip->NextFrame();
   const QColor frames[] = {Qt::red, Qt::green, Qt::blue, Qt::red};
@@ -203,6 +205,8 @@ TEST_F(ControlsTest, AnAnimationPlaysItsClipOverAndOverWithoutItsBackground) {
     EXPECT_NE(shown.pixelColor(0, 0), QColor(Qt::magenta)) << "the page shows through the background";
     clip->NextFrame();
   }
+  page->show();
+  EXPECT_TRUE(clip->IsPlaying());
 }
 
 TEST_F(ControlsTest, AnObjectWhoseProgramIsMissingGetsNoControl) {
