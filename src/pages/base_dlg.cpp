@@ -170,7 +170,7 @@ bool CBaseDlg::SetFixedControls() {
   GetFixedCommand("FIXED_NEXT", next_command_);
   if (description_control_ != nullptr) {
     ApplyFixedControl("NORMAL_DESC", description_control_, kFixedPlain);
-    if (auto* label = qobject_cast<QLabel*>(description_control_)) description_ = pages::FromQString(label->text());
+    description_ = pages::FromQString(description_control_->text());
     COLORREF colour = 0;
     if (GetObjectBackColor("NORMAL_DESC", colour)) pages::SetBackgroundColour(*description_control_, colour);
   }
@@ -302,7 +302,7 @@ void CBaseDlg::SendToChildren(const UserMessage& message, bool post) {
 }
 
 void CBaseDlg::ShowDescription(const std::string& text) {
-  if (auto* description = dynamic_cast<CMyStatic*>(description_control_)) description->SetText(text);
+  if (description_control_ != nullptr) description_control_->SetText(text);
 }
 
 std::intptr_t CBaseDlg::OnUserMessage(const UserMessage& message) {

@@ -21,6 +21,7 @@
 
 class CGlobalVariable;
 class QEventLoop;
+class CMyStatic;
 
 class CBaseDlg : public QWidget, public wizard::IUserMessageTarget {
  public:
@@ -86,7 +87,7 @@ class CBaseDlg : public QWidget, public wizard::IUserMessageTarget {
   bool IsModal() const { return modal_; }
   bool IsActivated() const { return activated_; }
   const std::string& DefaultDescription() const { return description_; }
-  QWidget* DescriptionControl() const { return description_control_; }
+  CMyStatic* DescriptionControl() const { return description_control_; }
   std::uint16_t TemplateId() const { return static_cast<std::uint16_t>(template_id_ & 0xFFFF); }
 
   std::intptr_t OnUserMessage(const wizard::UserMessage& message) override;
@@ -95,9 +96,9 @@ class CBaseDlg : public QWidget, public wizard::IUserMessageTarget {
   // A click on template control `id`; the base runs the Next command for
   // 1004 and ends a modal page for its buttons.
   virtual void OnControlClicked(int id);
-  // Creates the widget for template control `id`; pages replace controls
-  // they draw themselves (the skinned Next button) by overriding it.
-  virtual QWidget* CreateTemplateControl(const resources::TemplateControl& control);
+  // Creates the widget for template control `id` (the Next button is a
+  // skinned button).
+  QWidget* CreateTemplateControl(const resources::TemplateControl& control);
 
   bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
@@ -115,7 +116,7 @@ class CBaseDlg : public QWidget, public wizard::IUserMessageTarget {
   CDlgConfig config_;
   std::uint32_t template_id_;
   std::string description_;
-  QWidget* description_control_ = nullptr;
+  CMyStatic* description_control_ = nullptr;
   wizard::CommandRecord next_command_;
   bool modal_ = false;
   bool activated_ = false;

@@ -119,7 +119,6 @@ bool CDlgConfig::SetConfig(CBaseDlg* owner, const std::string& section, bool chi
     page_rect_ = rect;
     own_rect_ = from_page;
   }
-  page_width_ = page_rect_.right - page_rect_.left;
 
   std::string position;
   position_type_ = kPositionDefault;
@@ -145,7 +144,7 @@ bool CDlgConfig::LoadObjects() {
     if (!ReadString(key.c_str(), name, false)) continue;
     const ObjectKind kind = pages::ObjectKindOfName(name);
     if (IsWindowKind(kind)) {
-      Objects(kind).AddObject(name, page_width_);
+      Objects(kind).AddObject(name);
       continue;
     }
     const int shape_kind = ShapeKindOf(kind);
@@ -167,7 +166,6 @@ bool CDlgConfig::CreateObjects(bool modal, bool centre) {
   const int border_height = window.height() - client.height();
   if (IsEmpty(page_rect_) && !background_.isNull()) {
     page_rect_ = RECT{0, 0, background_.width() + border_width, background_.height() + border_height};
-    page_width_ = page_rect_.right;
   }
   const int width = page_rect_.right - page_rect_.left;
   const int height = page_rect_.bottom - page_rect_.top;

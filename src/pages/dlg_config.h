@@ -87,7 +87,6 @@ class CDlgConfig {
   // The eight object lists, in the order of pages::ObjectKind.
   std::vector<std::unique_ptr<CObjectList>> lists_;
   RECT page_rect_;
-  int page_width_ = 0;
   int position_type_ = kPositionDefault;
   bool own_rect_ = false;
   bool block_cancel_ = false;

@@ -121,6 +121,7 @@ QWidget* CMyMessageBox::Control(int id) const {
 bool CMyMessageBox::Setup(std::string_view text, std::string_view caption, std::uint32_t type) {
   if (text.empty()) return false;
   text_ = text;
+  shown_text_ = WindowText(text_);
   caption_ = caption.empty() ? environment_.ProgramInfo().ProgramName() : std::string(caption);
   style_ = type;
   icon_ = IconOfStyle(type);
@@ -153,7 +154,7 @@ void CMyMessageBox::Layout() {
 
   const QFontMetrics metrics(pages::DefaultGuiFont());
   text_rect_ = metrics.boundingRect(QRect(kTextLeft, kTextTop, kTextMaxWidth, kTextStartHeight),
-                                    Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, WindowText(text_));
+                                    Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, shown_text_);
   text_rect_.moveTopLeft(QPoint(kTextLeft, kTextTop));
 
   const int button_height = left_ != nullptr ? left_->height() : 0;
@@ -222,7 +223,7 @@ bool CMyMessageBox::event(QEvent* event) {
 void CMyMessageBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setFont(pages::DefaultGuiFont());
-  painter.drawText(text_rect_, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, WindowText(text_));
+  painter.drawText(text_rect_, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, shown_text_);
 }
 
 void CMyMessageBox::closeEvent(QCloseEvent* event) {

@@ -80,6 +80,8 @@ class CMyMessageBox : public QDialog, public wizard::IUserMessageTarget {
 
   CGlobalVariable& environment_;
   std::string text_;
+  // text_ as it is drawn.
+  QString shown_text_;
   std::string caption_;
   std::uint32_t style_ = 0;
   BoxIcon icon_ = BoxIcon::kInformation;

@@ -15,7 +15,7 @@
 
 CObjectList::~CObjectList() { ClearObjects(); }
 
-bool CObjectList::AddObject(const std::string& section, int) {
+bool CObjectList::AddObject(const std::string& section) {
   if (owner_ == nullptr) return false;
   auto info = std::make_unique<OBJECT_INFO>();
   if (!pages::ReadObjectInfo(owner_->Environment(), section, *info)) return false;

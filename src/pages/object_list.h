@@ -27,7 +27,7 @@ class CObjectList {
   // Reads the object of section `section` (its most specific variant, with
   // BASE_ON) and appends it; false, with nothing appended, when it cannot be
   // read or its command names a missing file.
-  virtual bool AddObject(const std::string& section, int page_width);
+  bool AddObject(const std::string& section);
   // Creates a control on the owner page for every record; the base list
   // creates none.
   virtual bool CreateObjects();

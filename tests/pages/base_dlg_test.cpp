@@ -1,10 +1,11 @@
-#include <QLabel>
 #include <QImage>
-#include <filesystem>
+#include <QLabel>
 #include <QPushButton>
+#include <filesystem>
 
 #include "page_fixture.h"
 #include "pages/init_window.h"
+#include "pages/my_static.h"
 #include "pages/normal_dlg.h"
 #include "pages/page_factory.h"
 #include "pages/page_text.h"
@@ -100,7 +101,7 @@ TEST_F(BaseDlgTest, NextIsPostedOncePerActivationWithItsAlternativeTarget) {
 TEST_F(BaseDlgTest, TheDescriptionShowsTextsAndReturnsToItsDefault) {
   Start("[NORMAL.A]\nNORMAL_DESC = DESC.A\n[DESC.A]\nPOSITION = 10,20\nSIZE = 200,30\nNAME = Pick a printer\n");
   const auto page = MakePage("NORMAL.A");
-  auto* description = qobject_cast<QLabel*>(page->DescriptionControl());
+  const CMyStatic* description = page->DescriptionControl();
   ASSERT_NE(description, nullptr);
   EXPECT_EQ(description->geometry(), QRect(10, 20, 200, 30));
   page->ActivatePage({});
