@@ -117,10 +117,14 @@ int main(int argc, char** argv) {
     application = std::make_unique<QApplication>(argc, argv);
     fonts = std::thread(LoadFonts);
   }
-  // Questions of the start-up (rights, requirements) appear on screen, unless
-  // the run turns out to have no windows or only takes pictures.
+  // Questions appear on screen, unless the run turns out to have no windows,
+  // only takes pictures or is timed, or its screen is one nobody sees: a box
+  // there would wait for ever. Then they are logged and take their first
+  // answer.
+  const bool questions_on_screen = application && options.screenshot.empty() && page_limit == 0 &&
+                                   QGuiApplication::platformName() != QLatin1String("offscreen");
   std::unique_ptr<wizard::CQtDialogService> start_up_questions;
-  if (application && options.screenshot.empty() && page_limit == 0) {
+  if (questions_on_screen) {
     start_up_questions = std::make_unique<wizard::CQtDialogService>(installer.Environment(), nullptr);
     wizard::SetDialogService(start_up_questions.get());
   }
@@ -130,7 +134,7 @@ int main(int argc, char** argv) {
   start_up_questions.reset();
   int status = CInstallerApp::kExitSuccess;
   if (road == CInstallerApp::Road::kInteractive && application) {
-    CWizardApp wizard(installer, options.screenshot, page_limit);
+    CWizardApp wizard(installer, questions_on_screen, options.screenshot, page_limit);
     status = wizard.Run();
   } else {
     if (road == CInstallerApp::Road::kInteractive) {

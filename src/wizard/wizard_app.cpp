@@ -46,8 +46,11 @@ void CentreOnScreen(QWidget& window) {
 
 }  // namespace
 
-CWizardApp::CWizardApp(CInstallerApp& app, std::string screenshot_folder, int page_limit)
-    : app_(app), screenshot_folder_(std::move(screenshot_folder)), page_limit_(page_limit) {}
+CWizardApp::CWizardApp(CInstallerApp& app, bool questions_on_screen, std::string screenshot_folder, int page_limit)
+    : app_(app),
+      questions_on_screen_(questions_on_screen),
+      screenshot_folder_(std::move(screenshot_folder)),
+      page_limit_(page_limit) {}
 
 CWizardApp::~CWizardApp() = default;
 
@@ -85,11 +88,7 @@ bool CWizardApp::Start() {
     wizard_->SetPageShownHook([this](int index) { OnPageShown(index); });
   }
   SetCommandOperator(&wizard_->CommandOperator());
-  // Questions appear on screen unless someone else answers them already (a
-  // test) or the run only takes pictures of its pages.
-  if (wizard::DialogService() == nullptr && screenshot_folder_.empty()) {
-    wizard::SetDialogService(new wizard::CQtDialogService(environment, wizard_.get()));
-  }
+  if (questions_on_screen_) wizard::SetDialogService(new wizard::CQtDialogService(environment, wizard_.get()));
   app::WaitNoPendingInstall(false, environment.Modules());
 
   const CMyProfile& configure = environment.Profiles().Configure();

@@ -21,8 +21,10 @@
 class CWizardApp {
  public:
   // Works for `app`, which must have chosen the interactive road and
-  // outlive this object; a QApplication must exist.
-  CWizardApp(CInstallerApp& app, std::string screenshot_folder, int page_limit = 0);
+  // outlive this object; a QApplication must exist. With
+  // `questions_on_screen` the run's questions appear over the wizard;
+  // otherwise they are logged and take their first answer.
+  CWizardApp(CInstallerApp& app, bool questions_on_screen, std::string screenshot_folder, int page_limit = 0);
   ~CWizardApp();
   CWizardApp(const CWizardApp&) = delete;
   CWizardApp& operator=(const CWizardApp&) = delete;
@@ -53,6 +55,7 @@ class CWizardApp {
   void OnPageShown(int index);
 
   CInstallerApp& app_;
+  bool questions_on_screen_ = false;
   std::string screenshot_folder_;
   int screenshot_count_ = 0;
   int page_limit_ = 0;

@@ -199,6 +199,18 @@ TEST(SetupProgramTest, ASecondStartOfAnInstallerSaysAnotherRuns) {
   EXPECT_TRUE(run.output.starts_with("setup: another installer of this product is running")) << run.output;
 }
 
+// Offscreen nobody could answer a box: the question is logged and the run
+// ends instead of waiting for ever.
+TEST(SetupProgramTest, AQuestionOnAScreenNobodySeesIsLoggedNotShown) {
+  inktest::TempMachine temp([](platform::MachineConfig& config) { config.is_administrator = false; });
+  const SetupRun run = RunSetup("--machine " + Quoted(temp.dir()) + " --medium " + Quoted(INKSTALL_DEMO_MEDIUM),
+                                std::string(kOffscreen) + "timeout 60 ");
+  EXPECT_EQ(run.status, 4) << run.output;
+  EXPECT_TRUE(run.output.starts_with("setup: the installer must run as an administrator")) << run.output;
+  const fs::path log = temp.DriveC() / "Users" / "User" / "AppData" / "Local" / "Temp" / "setup.exe.log";
+  EXPECT_NE(ReadHostFile(log).find("Message Box ["), std::string::npos);
+}
+
 TEST(SetupProgramTest, FailuresGiveOneLineAndANonZeroStatus) {
   inktest::TempMachine temp;
   const fs::path empty_medium = temp.dir().parent_path() / "empty-medium";
