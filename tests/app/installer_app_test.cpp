@@ -2,9 +2,11 @@
 
 #include <atomic>
 #include <chrono>
-#include <thread>
+#include <condition_variable>
 #include <functional>
+#include <mutex>
 #include <string>
+#include <thread>
 
 #include "app/installer_app.h"
 #include "app/periodic_call.h"
@@ -13,7 +15,7 @@
 #include "platform/activation_channel.h"
 #include "platform/files.h"
 #include "platform/instance_lock.h"
-#include "platform/message_box.h"
+#include "scripted_dialogs.h"
 
 namespace {
 
@@ -21,27 +23,25 @@ using inktest::MediumMachine;
 
 constexpr const char* kMutexName = "Product Installer Program";
 
-// A run of the application object's start-up over the current medium.
+// A run of the application object's start-up over the current medium, with
+// a dialog service on screen as an interactive start has one.
 struct StartUp {
   CInstallerApp::Road road;
   int status;
   std::string log;
-  std::vector<std::string> boxes;  // message boxes shown
+  std::size_t boxes;  // questions that reached the screen
 };
 
 StartUp RunStartUp(const std::string& command_line) {
   CInstallerApp installer("setup.exe", command_line);
-  std::vector<std::string> boxes;
-  platform::SetMessageBoxHandler([&](const platform::MessageBoxRequest& request) {
-    boxes.push_back(request.text);
-    return 1;
-  });
+  inktest::ScriptedDialogs screen;
+  wizard::SetDialogService(&screen);
   const CInstallerApp::Road road = installer.InitInstance();
   installer.ExitInstance();
+  wizard::SetDialogService(nullptr);
   std::string log;
   platform::ReadWholeFile(installer.LogFile().Path(), log);
-  platform::SetMessageBoxHandler({});
-  return {road, installer.ExitStatus(), log, boxes};
+  return {road, installer.ExitStatus(), log, screen.asked.size()};
 }
 
 TEST(InstallerAppTest, StartUpEndsOrGoesOnToTheWizardAsTheMediumAndSystemSay) {
@@ -65,6 +65,8 @@ TEST(InstallerAppTest, StartUpEndsOrGoesOnToTheWizardAsTheMediumAndSystemSay) {
   const Case cases[] = {
       {"plain start",         true,  "",            nullptr,                     false, "",   Road::kInteractive, 0, "", 0},
       {"not an administrator", false, kAdminMessage, nullptr,                    false, "",   Road::kEnd, CInstallerApp::kExitNotAdministrator, "", 1},
+      {"silent, not admin",   false, kAdminMessage, nullptr,                     false, "/S", Road::kEnd, CInstallerApp::kExitNotAdministrator,
+       "Message Box [Product] : Administrators only", 0},
       {"no admin message",    false, "[OPTION]\nDEVICE_INSTALL = 1\n", nullptr,  false, "",   Road::kInteractive, 0, "", 0},
       {"unsupported system",  true,  kUnsupported,  nullptr,                     false, "",   Road::kEnd, CInstallerApp::kExitRequirements,
        "This system could not satisfy the installer Minimum Requirement!", 1},
@@ -86,7 +88,7 @@ TEST(InstallerAppTest, StartUpEndsOrGoesOnToTheWizardAsTheMediumAndSystemSay) {
     const StartUp run = RunStartUp(c.command_line);
     EXPECT_EQ(run.road, c.road) << c.name;
     EXPECT_EQ(run.status, c.status) << c.name;
-    EXPECT_EQ(run.boxes.size(), c.boxes) << c.name;
+    EXPECT_EQ(run.boxes, c.boxes) << c.name;
     if (*c.log_line != '\0') {
       EXPECT_NE(run.log.find(c.log_line), std::string::npos) << c.name << "\n" << run.log;
     }
@@ -137,15 +139,24 @@ TEST(InstallerAppTest, AnotherInstanceDecidesBySilenceAndByItsWindow) {
     medium.WriteMedium(inktest::kProgramInfo);
     platform::NamedMutex other;
     ASSERT_EQ(other.Create(kMutexName), 0);
-    std::atomic<int> activations{0};
+    std::mutex mutex;
+    std::condition_variable activated;
+    int activations = 0;
     platform::ActivationListener window;
     if (c.other_has_window) {
-      ASSERT_EQ(window.Listen(kMutexName, [&] { ++activations; }), 0);
+      ASSERT_EQ(window.Listen(kMutexName,
+                              [&] {
+                                std::lock_guard lock(mutex);
+                                ++activations;
+                                activated.notify_all();
+                              }),
+                0);
     }
     const StartUp run = RunStartUp(c.command_line);
-    // The request is taken on the listener's thread, which may run late.
-    for (int i = 0; i < 2000 && activations < c.activations; ++i) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    {
+      // The request is taken on the listener's thread, which may run late.
+      std::unique_lock lock(mutex);
+      activated.wait_for(lock, std::chrono::seconds(30), [&] { return activations >= c.activations; });
     }
     window.Stop();
     EXPECT_EQ(run.road, c.road) << c.name;
@@ -153,7 +164,7 @@ TEST(InstallerAppTest, AnotherInstanceDecidesBySilenceAndByItsWindow) {
     if (*c.log_line != '\0') {
       EXPECT_NE(run.log.find(c.log_line), std::string::npos) << c.name << "\n" << run.log;
     }
-    EXPECT_EQ(activations.load(), c.activations) << c.name;
+    EXPECT_EQ(activations, c.activations) << c.name;
   }
 }
 
@@ -178,22 +189,6 @@ TEST(PeriodicCallTest, CallsUntilStoppedAndAStopEndsTheWaitAtOnce) {
   rarely.Stop();
   EXPECT_FALSE(rarely.Running());
   EXPECT_EQ(calls, after_stop);
-}
-
-}  // namespace
-
-namespace {
-
-TEST(InstallerAppTest, WithoutWindowsAQuestionIsLoggedAndAnswered) {
-  MediumMachine medium([](platform::MachineConfig& config) { config.is_administrator = false; });
-  medium.WriteMedium(std::string(inktest::kProgramInfo) +
-                     "[OPTION]\nDEVICE_INSTALL = 1\n[SYSTEM_REQUIREMENT]\nMSG_IS_NOT_ADMIN = Administrators only\n");
-  CInstallerApp installer("setup.exe", "/S");
-  EXPECT_EQ(installer.InitInstance(), CInstallerApp::Road::kEnd);
-  EXPECT_EQ(installer.ExitStatus(), CInstallerApp::kExitNotAdministrator);
-  std::string log;
-  platform::ReadWholeFile(installer.LogFile().Path(), log);
-  EXPECT_NE(log.find("Message Box [Product] : Administrators only"), std::string::npos) << log;
 }
 
 }  // namespace

@@ -6,24 +6,6 @@
 
 namespace inktest {
 
-int ScriptedDialogs::Ask(const wizard::BoxRequest& request) {
-  asked.push_back(request);
-  if (answers.empty()) {
-    return request.kind == wizard::BoxKind::kInstaller ? wizard::InstallerButtonsOfStyle(request.style).answers.front()
-                                                       : wizard::ButtonsOfStyle(request.style).answers.front();
-  }
-  const int answer = answers.front();
-  answers.pop_front();
-  return answer;
-}
-
-bool ScriptedDialogs::BrowseFolder(const std::string&, std::string& folder) {
-  if (folders.empty()) return false;
-  folder = folders.front();
-  folders.pop_front();
-  return !folder.empty();
-}
-
 PageTest::PageTest() { wizard::SetDialogService(&dialogs_); }
 
 PageTest::~PageTest() {

@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,22 +17,10 @@
 #include "command_fixture.h"
 #include "medium_machine.h"
 #include "printer/installer_modules.h"
+#include "scripted_dialogs.h"
 #include "wizard/cmd_operator.h"
-#include "wizard/dialog_service.h"
 
 namespace inktest {
-
-// The dialog service of a test: records every question and answers from a
-// list (its first button when the list is empty).
-class ScriptedDialogs : public wizard::IDialogService {
- public:
-  int Ask(const wizard::BoxRequest& request) override;
-  bool BrowseFolder(const std::string& title, std::string& folder) override;
-
-  std::vector<wizard::BoxRequest> asked;
-  std::deque<int> answers;
-  std::deque<std::string> folders;  // what BrowseFolder answers; empty: cancelled
-};
 
 class PageTest : public testing::Test {
  protected:
