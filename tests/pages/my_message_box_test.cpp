@@ -2,6 +2,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <atomic>
@@ -39,18 +40,26 @@ class MessageBoxTest : public inktest::PageKindTest {
     wizard::SendUserMessage(&box, message);
   }
 
-  // Runs `answer` once a modal window is up, from inside its event loop.
-  static void WhenModal(std::function<void(QWidget*)> answer) {
-    auto* poll = new QTimer;
+  // Runs `answer` once a modal window is up, from inside its event loop. A
+  // window `answer` leaves open (a check failed in it) is closed, so the
+  // test fails instead of waiting for ever; a wait no window ends goes with
+  // the test.
+  void WhenModal(std::function<void(QWidget*)> answer) {
+    auto* poll = new QTimer(&pending_answers_);
     QObject::connect(poll, &QTimer::timeout, [poll, answer] {
       QWidget* shown = QApplication::activeModalWidget();
       if (shown == nullptr) return;
       poll->stop();
       poll->deleteLater();
+      const QPointer<QWidget> window = shown;
       answer(shown);
+      if (window != nullptr && window->isVisible()) window->close();
     });
     poll->start(0);
   }
+
+ private:
+  QObject pending_answers_;
 };
 
 TEST_F(MessageBoxTest, AsksTheServiceWithIconButtonsFromMessagesAndCaption) {
@@ -238,7 +247,7 @@ TEST_F(MessageBoxTest, TheWindowServiceShowsEachKindOfQuestion) {
   WhenModal([](QWidget* shown) { Click(static_cast<CMyMessageBox*>(shown)->Control(CMyMessageBox::kIdLeftButton)); });
   std::atomic<int> answer = 0;
   std::thread worker([&answer] { answer = wizard::Ask({wizard::BoxKind::kInstaller, "Retry?", "", 0x36, {}}); });
-  while (answer == 0) QApplication::processEvents();
+  ASSERT_TRUE(QTest::qWaitFor([&answer] { return answer != 0; }, 30000));
   worker.join();
   EXPECT_EQ(answer, CMyMessageBox::kResultOk);
 
