@@ -25,17 +25,21 @@ TEST(SetupOptionsTest, OwnOptionsAreTakenOutOfTheCommandLine) {
     const char* machine;
     const char* medium;
     const char* name;
+    const char* screenshot;
+    const char* stop_after_pages;
     std::vector<std::string> rest;
   };
   const Case cases[] = {
       {{"--machine", "m", "/S", "--medium=d", "-L", "0x0407", "--name", "setup2", "--screenshot", "p"}, true, "m", "d",
-       "setup2",
+       "setup2", "p", "",
        {"/S", "-L", "0x0407"}},
-      {{"/U"}, true, "", "", "", {"/U"}},
-      {{"--medium"}, false, "", "", "", {}},
-      {{"--medium="}, false, "", "", "", {}},
-      {{"--silent"}, false, "", "", "", {}},
-      {{"--"}, false, "", "", "", {}},
+      {{"--stop-after-pages=2", "/U"}, true, "", "", "", "", "2", {"/U"}},
+      {{"/U"}, true, "", "", "", "", "", {"/U"}},
+      {{"--medium"}, false, "", "", "", "", "", {}},
+      {{"--medium="}, false, "", "", "", "", "", {}},
+      {{"--stop-after-pages="}, false, "", "", "", "", "", {}},
+      {{"--silent"}, false, "", "", "", "", "", {}},
+      {{"--"}, false, "", "", "", "", "", {}},
   };
   for (const Case& c : cases) {
     app::SetupOptions options;
@@ -46,6 +50,8 @@ TEST(SetupOptionsTest, OwnOptionsAreTakenOutOfTheCommandLine) {
     EXPECT_EQ(options.machine, c.machine);
     EXPECT_EQ(options.medium, c.medium);
     EXPECT_EQ(options.name, c.name);
+    EXPECT_EQ(options.screenshot, c.screenshot);
+    EXPECT_EQ(options.stop_after_pages, c.stop_after_pages);
     EXPECT_EQ(options.installer_arguments, c.rest);
   }
 }
