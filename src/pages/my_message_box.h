@@ -23,7 +23,7 @@ class QPushButton;
 class CMyMessageBox : public QDialog, public wizard::IUserMessageTarget {
  public:
   // The answers: the left button and the right one (or closing the box).
-  enum Result : int { kResultOk = 1, kResultCancel = 2 };
+  enum Result : int { kResultOk = wizard::kInstallerFirstAnswer, kResultCancel = 2 };
   enum class BoxIcon { kError, kQuestion, kWarning, kInformation };
   // Control ids of the box's template.
   enum ControlId : int { kIdLeftButton = 1079, kIdRightButton = 1080, kIdIcon = 1006, kIdText = 1008 };

@@ -47,13 +47,8 @@ ButtonSet ButtonsOfStyle(std::uint32_t style) {
   }
 }
 
-ButtonSet InstallerButtonsOfStyle(std::uint32_t style) {
-  switch (style & kButtonSetMask) {
-    case 0: return {{"OK"}, {1}};
-    case 4: return {{"Yes", "No"}, {1, 2}};
-    case 6: return {{"Resume", "Exit"}, {1, 2}};
-    default: return {{"OK", "Cancel"}, {1, 2}};
-  }
+int FirstAnswer(const BoxRequest& request) {
+  return request.kind == BoxKind::kInstaller ? kInstallerFirstAnswer : ButtonsOfStyle(request.style).answers.front();
 }
 
 int Ask(const BoxRequest& request) {
@@ -61,9 +56,7 @@ int Ask(const BoxRequest& request) {
   // No window may open: the question goes to the log, and the first button
   // answers it.
   Log().Write(profile::Format("Message Box [%s] : %s", request.caption, request.text));
-  const ButtonSet buttons =
-      request.kind == BoxKind::kInstaller ? InstallerButtonsOfStyle(request.style) : ButtonsOfStyle(request.style);
-  return buttons.answers.front();
+  return FirstAnswer(request);
 }
 
 }  // namespace wizard

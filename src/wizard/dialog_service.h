@@ -50,10 +50,11 @@ struct ButtonSet {
   std::vector<int> answers;
 };
 ButtonSet ButtonsOfStyle(std::uint32_t style);
-// The buttons of the installer's own message box for `style`: OK; Yes and
-// No; Resume and Exit; or OK and Cancel. Its answers count the buttons
-// from 1, left to right.
-ButtonSet InstallerButtonsOfStyle(std::uint32_t style);
+// The installer's own message box counts its buttons from 1, left to right,
+// whatever its style: its first button answers this.
+inline constexpr int kInstallerFirstAnswer = 1;
+// What the first button of `request` answers.
+int FirstAnswer(const BoxRequest& request);
 
 // Asks through the service; without one, logs the box and answers its first
 // button.

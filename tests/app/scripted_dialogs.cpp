@@ -4,10 +4,7 @@ namespace inktest {
 
 int ScriptedDialogs::Ask(const wizard::BoxRequest& request) {
   asked.push_back(request);
-  if (answers.empty()) {
-    return request.kind == wizard::BoxKind::kInstaller ? wizard::InstallerButtonsOfStyle(request.style).answers.front()
-                                                       : wizard::ButtonsOfStyle(request.style).answers.front();
-  }
+  if (answers.empty()) return wizard::FirstAnswer(request);
   const int answer = answers.front();
   answers.pop_front();
   return answer;
