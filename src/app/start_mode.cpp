@@ -6,13 +6,12 @@
 #include "app/text_helpers.h"
 #include "profile/format.h"
 #include "profile/log.h"
+#include "profile/profile_text.h"
 #include "wizard/command_record.h"
 
 namespace app {
 
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // Whether the byte at `at` of `text` begins an option: "/" anywhere, "-"
 // only where an argument begins, at the start or after a blank or a tab,
@@ -22,7 +21,7 @@ bool BeginsOption(std::string_view text, std::size_t at) {
   if (text[at] != '-') return false;
   std::size_t start = at;
   if (start > 0 && text[start - 1] == '"') --start;
-  return start == 0 || IsBlank(text[start - 1]);
+  return start == 0 || profile::IsBlank(text[start - 1]);
 }
 
 // The pieces of `text` between the bytes that begin options, without empty

@@ -4,7 +4,6 @@ namespace profile {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 // The position after the run of CR and LF characters that starts at `at`.

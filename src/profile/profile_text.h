@@ -25,6 +25,9 @@ inline constexpr std::size_t kMaxNameLength = 255;
 // quoted state, which line ends do not reset. The text never grows.
 void StripComments(std::string& text);
 
+// A blank or a tab, the two characters that separate words in profiles and
+// command lines.
+inline bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 // `text` without blanks and tabs at either end.
 std::string_view TrimBlanks(std::string_view text);
 
