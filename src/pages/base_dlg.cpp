@@ -169,10 +169,8 @@ bool CBaseDlg::FixedObjectSection(const char* key, std::string& section) const {
 bool CBaseDlg::SetFixedControls() {
   GetFixedCommand("FIXED_NEXT", next_command_);
   if (description_control_ != nullptr) {
-    ApplyFixedControl("NORMAL_DESC", description_control_, kFixedPlain);
+    ApplyFixedControl("NORMAL_DESC", description_control_, kFixedStatic);
     description_ = pages::FromQString(description_control_->text());
-    COLORREF colour = 0;
-    if (GetObjectBackColor("NORMAL_DESC", colour)) pages::SetBackgroundColour(*description_control_, colour);
   }
   if (modal_) {
     for (const ModalButtonKey& button : kModalButtonKeys) {
@@ -229,8 +227,10 @@ bool CBaseDlg::ApplyFixedControl(const char* key, QWidget* control, int kind) {
   std::uint32_t enable = 0;
   if (profile.GetDword(section.c_str(), "ENABLE", &enable)) control->setEnabled(enable != 0);
   if (kind == kFixedStatic) {
-    COLORREF colour = 0;
-    if (profile.GetControl(section.c_str(), "BACK_COLOR", &colour)) pages::SetBackgroundColour(*control, colour);
+    COLORREF colour = pages::kButtonFaceColour;
+    const bool coloured = profile.GetControl(section.c_str(), "BACK_COLOR", &colour);
+    pages::SetBackgroundColour(*control, colour);
+    control->setAutoFillBackground(coloured);
   }
   if (kind == kFixedListView) {
     if (auto* list = qobject_cast<QTreeWidget*>(control); list != nullptr && list->header() != nullptr) {
@@ -247,13 +247,6 @@ bool CBaseDlg::RunFixedCommand(const char* key) {
   std::string section;
   if (read && FixedObjectSection(key, section)) PostCommandRecord(record);
   return read;
-}
-
-bool CBaseDlg::GetObjectBackColor(const char* key, COLORREF& colour) const {
-  colour = pages::kButtonFaceColour;
-  std::string section;
-  if (!FixedObjectSection(key, section)) return false;
-  return environment_.Profiles().Configure().GetControl(section.c_str(), "BACK_COLOR", &colour);
 }
 
 std::uint32_t CBaseDlg::GetItemType() const {

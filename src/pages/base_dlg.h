@@ -63,12 +63,11 @@ class CBaseDlg : public QWidget, public wizard::IUserMessageTarget {
   // object is named, false without CMD_TYPE.
   bool GetFixedCommand(const char* key, wizard::CommandRecord& record) const;
   // Places, names, shows and enables `control` from the object section that
-  // `key` names; hides it and answers false when none is named.
+  // `key` names; hides it and answers false when none is named. A static
+  // (kFixedStatic) fills its background with the object's BACK_COLOR, or
+  // lets the page show through without one.
   bool ApplyFixedControl(const char* key, QWidget* control, int kind);
   bool RunFixedCommand(const char* key);
-  // BACK_COLOR of the object section that `key` names; false (and the
-  // button face) without one.
-  bool GetObjectBackColor(const char* key, COLORREF& colour) const;
   // The item flags of ITEM_TYPE (page section, then base section).
   std::uint32_t GetItemType() const;
   // Sends (or posts) `message` to every child widget at any depth.

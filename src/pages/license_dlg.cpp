@@ -49,8 +49,8 @@ bool CLicenseDlg::SetFixedControls() {
     QWidget* next = Control(resources::kIdNext);
     if (next != nullptr) next->setEnabled(true);
     ApplyFixedControl("FIXED_NEXT", next, kFixedPlain);
-    const bool agree_configured = ApplyRadio("FIXED_RADIO_0", kIdAgree);
-    const bool disagree_configured = ApplyRadio("FIXED_RADIO_1", kIdDisagree);
+    const bool agree_configured = ApplyFixedControl("FIXED_RADIO_0", Control(kIdAgree), kFixedStatic);
+    const bool disagree_configured = ApplyFixedControl("FIXED_RADIO_1", Control(kIdDisagree), kFixedStatic);
     const bool both_configured = agree_configured && disagree_configured;
 
     std::uint32_t init = kDisagree;
@@ -65,16 +65,6 @@ bool CLicenseDlg::SetFixedControls() {
     Log().Write("GPF Error!!!");
     return false;
   }
-}
-
-bool CLicenseDlg::ApplyRadio(const char* key, int id) {
-  QWidget* radio = Control(id);
-  if (radio == nullptr) return false;
-  const bool configured = ApplyFixedControl(key, radio, kFixedPlain);
-  COLORREF colour = 0;
-  radio->setAutoFillBackground(false);
-  if (GetObjectBackColor(key, colour)) pages::FillBackground(*radio, colour);
-  return configured;
 }
 
 void CLicenseDlg::LoadLicenseFile(const std::string& name) {

@@ -42,9 +42,6 @@ class CLicenseDlg : public CBaseDlg {
   // Loads the file `name` (resolved against the medium) into the text box,
   // which is emptied first; failures are logged and leave it empty.
   void LoadLicenseFile(const std::string& name);
-  // Binds the radio button of `key` and takes its BACK_COLOR; true when
-  // `key` names an object.
-  bool ApplyRadio(const char* key, int id);
   // The checked radio button into the agreement.
   void ReadAgreement();
   // The agreement and the state of Next into the controls.

@@ -1,9 +1,6 @@
 #include "pages/radio_group.h"
 
 #include <QButtonGroup>
-#include <QPalette>
-
-#include "pages/page_text.h"
 
 namespace pages {
 
@@ -24,11 +21,6 @@ void CheckIndex(const std::vector<QAbstractButton*>& buttons, int index) {
     button->setChecked(static_cast<int>(i) == index);
     if (group != nullptr) group->setExclusive(true);
   }
-}
-
-void FillBackground(QWidget& control, COLORREF colour) {
-  SetBackgroundColour(control, colour);
-  control.setAutoFillBackground(true);
 }
 
 }  // namespace pages

@@ -1,13 +1,10 @@
 // The radio buttons of a page's template (the license and selection
 // pages): a choice is the index of the checked button in the page's list
-// of them, and a profile may give a button a BACK_COLOR to draw its text
-// on.
+// of them.
 #pragma once
 
 #include <QAbstractButton>
 #include <vector>
-
-#include "profile/geometry.h"
 
 namespace pages {
 
@@ -18,7 +15,5 @@ int CheckedIndex(const std::vector<QAbstractButton*>& buttons);
 // the list checks none, which an exclusive group would not allow by
 // itself.
 void CheckIndex(const std::vector<QAbstractButton*>& buttons, int index);
-// Makes `control` fill its background with `colour` under its text.
-void FillBackground(QWidget& control, COLORREF colour);
 
 }  // namespace pages

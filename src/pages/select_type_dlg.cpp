@@ -26,10 +26,7 @@ bool CSelectTypeDlg::SetFixedControls() {
     QWidget* radio = Control(kIdFirstChoice + n);
     if (radio == nullptr) continue;
     const std::string key = profile::Format("FIXED_RADIO_%d", n);
-    ApplyFixedControl(key.c_str(), radio, kFixedPlain);
-    COLORREF colour = 0;
-    radio->setAutoFillBackground(false);
-    if (GetObjectBackColor(key.c_str(), colour)) pages::FillBackground(*radio, colour);
+    ApplyFixedControl(key.c_str(), radio, kFixedStatic);
   }
   std::uint32_t init = kDefaultChoice;
   Environment().Profiles().Configure().GetDword(Config().Section().c_str(), "FIXED_RADIO_INIT", &init);

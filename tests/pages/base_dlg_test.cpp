@@ -218,6 +218,22 @@ TEST_F(BaseDlgTest, ARightAlignedPageCountsPositionsFromItsRightEdge) {
   }
 }
 
+// Rebuilt for another configuration, a description without BACK_COLOR
+// keeps none of the colour it had.
+TEST_F(BaseDlgTest, TheDescriptionTakesItsBackColourOrTheButtonFace) {
+  Start("[NORMAL.A]\nNORMAL_DESC = DESC.A\n[DESC.A]\nNAME = Coloured\nBACK_COLOR = 1,2,3\n"
+        "[NORMAL.B]\nNORMAL_DESC = DESC.B\n[DESC.B]\nNAME = Plain\n");
+  const auto page = MakePage("NORMAL.A");
+  const CMyStatic* description = page->DescriptionControl();
+  EXPECT_EQ(description->palette().color(QPalette::Window), QColor(1, 2, 3));
+  EXPECT_TRUE(description->autoFillBackground());
+  page->SetConfig("NORMAL.B");
+  page->RefreshDialog();
+  EXPECT_EQ(description->text().toStdString(), "Plain");
+  EXPECT_EQ(description->palette().color(QPalette::Window), pages::ToQColor(pages::kButtonFaceColour));
+  EXPECT_FALSE(description->autoFillBackground());
+}
+
 // The medium may be gone (a disc taken out) long after the page was made.
 TEST_F(BaseDlgTest, TheBackgroundBitmapIsReadOnceAndPaintedAfterItsFileIsGone) {
   medium_.Write("data/back.ppm", "P3\n4 2\n255\n200 0 0 200 0 0 200 0 0 200 0 0\n"
