@@ -259,7 +259,7 @@ bool CBaseDlg::RunNextCommand(bool primary) {
   if (!activated_) return false;
   activated_ = false;
   if (primary || next_command_.Parameter(2).empty()) {
-    PostCommandRecord(next_command_);
+    PostCommandRecord(CurrentNextCommand());
   } else {
     PostCommandRecord(wizard::MakeCommandRecord(next_command_.type, {next_command_.Parameter(2)}));
   }

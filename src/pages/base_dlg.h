@@ -54,9 +54,10 @@ class CBaseDlg : public QWidget, public wizard::IUserMessageTarget {
   void EndModal(int result);
 
   // ---- For the pages built on this one.
-  // Posts the Next command once per activation: as read, or, when not
-  // `primary` and it has a second parameter, with that parameter as its
-  // only one (the alternative target).
+  // Posts the Next command once per activation: as the page runs it now
+  // (CurrentNextCommand), or, when not `primary` and the command read has a
+  // second parameter, with that parameter as its only one (the alternative
+  // target).
   bool RunNextCommand(bool primary);
   // Reads the command of the object section that `key` names (page
   // section, then base section) into `record`; true and untouched when no
@@ -82,7 +83,8 @@ class CBaseDlg : public QWidget, public wizard::IUserMessageTarget {
   // The template control `id`, or null.
   QWidget* Control(int id) const;
   const wizard::CommandRecord& NextCommand() const { return next_command_; }
-  wizard::CommandRecord& MutableNextCommand() { return next_command_; }
+  // The Next command as the page would run it now; the base runs it as read.
+  virtual wizard::CommandRecord CurrentNextCommand() const { return next_command_; }
   bool IsModal() const { return modal_; }
   bool IsActivated() const { return activated_; }
   const std::string& DefaultDescription() const { return description_; }

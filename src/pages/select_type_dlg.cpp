@@ -41,11 +41,13 @@ void CSelectTypeDlg::OnControlClicked(int id) {
     return;
   }
   choice_ = pages::CheckedIndex(Radios());
-  const std::size_t target = choice_ >= 0 && choice_ < kChoiceCount ? static_cast<std::size_t>(choice_) + 1 : 1;
-  // The target stands in for the first parameter only while Next is run.
-  std::string& first = MutableNextCommand().parameters[0];
-  const std::string saved = first;
-  first = NextCommand().Parameter(target);
   CBaseDlg::OnControlClicked(id);
-  MutableNextCommand().parameters[0] = saved;
+}
+
+wizard::CommandRecord CSelectTypeDlg::CurrentNextCommand() const {
+  const int choice = pages::CheckedIndex(Radios());
+  const std::size_t target = choice >= 0 && choice < kChoiceCount ? static_cast<std::size_t>(choice) + 1 : 1;
+  wizard::CommandRecord next = NextCommand();
+  next.parameters[0] = NextCommand().Parameter(target);
+  return next;
 }

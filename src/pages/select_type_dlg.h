@@ -25,10 +25,12 @@ class CSelectTypeDlg : public CBaseDlg {
   bool SetFixedControls() override;
 
   int Choice() const { return choice_; }
+  // The Next command with the target of the checked choice as its first
+  // parameter: parameter n + 1 for choice n, the first without a choice.
+  wizard::CommandRecord CurrentNextCommand() const override;
 
  protected:
-  // Next posts the command with the chosen target and leaves the command
-  // read from the profile as it was.
+  // Next keeps the checked choice before it runs the command.
   void OnControlClicked(int id) override;
 
  private:
